@@ -1,0 +1,116 @@
+#include "Form1.h"
+
+#include "appinfo.h"
+#include "digitrule.h"
+#include "formdesign.h"
+#include "level.h"
+
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLocale>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the calculator's own area, below the menu bar, opens on the screen.
+constexpr QPoint clientOrigin{387, 190};
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    ui.setupUi(this);
+    applyFormDesign(ui.client);
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setGeometry(QRect(clientOrigin - QPoint(0, ui.menubar->sizeHint().height()), sizeHint()));
+
+    for (QLineEdit *box : {ui.force2, ui.endu2, ui.dext2, ui.sag2, ui.intel2})
+        box->installEventFilter(this);
+
+    connect(ui.calcul, &QPushButton::clicked, this, &Form1::calcul_Click);
+    connect(ui.x1, &QRadioButton::clicked, this, &Form1::x1_Click);
+    connect(ui.x2, &QRadioButton::clicked, this, &Form1::x2_Click);
+    connect(ui.x3, &QRadioButton::clicked, this, &Form1::x3_Click);
+    connect(ui.quit, &QAction::triggered, this, &Form1::quit_Click);
+}
+
+// Only the five wanted-value boxes are watched.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && !calc::wantedBoxTakes(static_cast<QKeyEvent *>(event)->text()))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    // The desktop's colour scheme changed: the boxes and captions follow it.
+    if (event->type() == QEvent::PaletteChange)
+        applyFormDesign(ui.client);
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::calcul_Click()
+{
+    const calc::LevelResult result = calc::computeLevel(baseStats(), wantedStats(), QLocale::system());
+    if (result.status != calc::Status::Ok) {
+        reportFailure(result.status);
+        return;
+    }
+    ui.final->setText(result.level);
+    ui.comp->setText(result.skillPoints);
+}
+
+void Form1::x1_Click()
+{
+    aff(u"25"_s);
+}
+
+void Form1::x2_Click()
+{
+    aff(u"30"_s);
+}
+
+void Form1::x3_Click()
+{
+    aff(u"35"_s);
+}
+
+void Form1::quit_Click()
+{
+    // At once: nothing to save, nothing to ask.
+    QCoreApplication::exit();
+}
+
+void Form1::aff(const QString &level1Value)
+{
+    for (QLineEdit *box : {ui.endu, ui.dext, ui.sag, ui.intel, ui.force})
+        box->setText(level1Value);
+}
+
+calc::StatTexts Form1::baseStats() const
+{
+    return {ui.force->text(), ui.endu->text(), ui.dext->text(), ui.sag->text(), ui.intel->text()};
+}
+
+calc::StatTexts Form1::wantedStats() const
+{
+    return {ui.force2->text(), ui.endu2->text(), ui.dext2->text(), ui.sag2->text(), ui.intel2->text()};
+}
+
+void Form1::reportFailure(calc::Status status)
+{
+    // Numbered and worded as the run-time errors that players already know; the program then
+    // carries on with what they typed still in place.
+    const auto [number, description] = status == calc::Status::TypeMismatch
+            ? std::pair{13, u"Incompatibilité de type"_s}
+            : std::pair{6, u"Dépassement de capacité"_s};
+    QMessageBox::critical(this, QString::fromUtf8(appinfo::name),
+                          u"Erreur d'exécution '%1' :\n\n%2"_s.arg(number).arg(description));
+}

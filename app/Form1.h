@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui_Form1.h"
+
+#include <QMainWindow>
+
+namespace calc {
+enum class Status;
+struct StatTexts;
+} // namespace calc
+
+// The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
+// values, and the button shows the level and the skill points it takes.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void calcul_Click();
+    void x1_Click();
+    void x2_Click();
+    void x3_Click();
+    void quit_Click();
+
+    void aff(const QString &level1Value);
+    calc::StatTexts baseStats() const;
+    calc::StatTexts wantedStats() const;
+    void reportFailure(calc::Status status);
+
+    Ui::Form1 ui;
+};

@@ -1,0 +1,25 @@
+#include "application.h"
+
+#include "appinfo.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+using namespace Qt::StringLiterals;
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QString::fromUtf8(appinfo::name));
+    QApplication::setApplicationVersion(QString::fromUtf8(appinfo::version));
+
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 96, 128})
+        icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    // The windows are drawn for Tahoma, which few desktops outside Windows have. The face
+    // fontconfig puts in its place, DejaVu Sans, is too wide for several captions; Liberation
+    // Sans, of the same size and weight, keeps every caption whole.
+    QFont::insertSubstitution(u"Tahoma"_s, u"Liberation Sans"_s);
+}

@@ -1,0 +1,51 @@
+#include "formdesign.h"
+
+#include <QApplication>
+#include <QMetaEnum>
+#include <QWidget>
+
+namespace {
+
+QColor designColour(const QString &name, const QPalette &desktop)
+{
+    if (name.startsWith(u'#'))
+        return QColor::fromString(name);
+    // The window frame has no palette role; it is black in every usual scheme.
+    if (name == u"WindowFrame")
+        return Qt::black;
+    bool known = false;
+    const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(name.toLatin1(), &known);
+    Q_ASSERT_X(known, "applyFormDesign", qPrintable(name));
+    return desktop.color(QPalette::ColorRole(role));
+}
+
+} // namespace
+
+void applyFormDesign(QWidget *form)
+{
+    const QPalette desktop = QApplication::palette();
+    const QList<QWidget *> widgets = form->findChildren<QWidget *>() << form;
+    for (QWidget *widget : widgets) {
+        const QVariant foreground = widget->property("foreground");
+        const QVariant background = widget->property("background");
+        if (foreground.isValid() || background.isValid()) {
+            QPalette palette = widget->palette();
+            if (foreground.isValid())
+                palette.setColor(widget->foregroundRole(), designColour(foreground.toString(), desktop));
+            if (background.isValid()) {
+                palette.setColor(widget->backgroundRole(), designColour(background.toString(), desktop));
+                widget->setAutoFillBackground(true);
+            }
+            // Styles draw a box's frame from the Window colour: on a black form the boxes
+            // would lose their outline, so they keep the desktop's.
+            if (widget->backgroundRole() != QPalette::Window)
+                palette.setColor(QPalette::Window, desktop.color(QPalette::Window));
+            widget->setPalette(palette);
+        }
+        if (const QVariant size = widget->property("pointSizeF"); size.isValid()) {
+            QFont font = widget->font();
+            font.setPointSizeF(size.toDouble());
+            widget->setFont(font);
+        }
+    }
+}

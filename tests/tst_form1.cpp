@@ -1,0 +1,373 @@
+#include "Form1.h"
+#include "application.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// A key as the desktop reports it: Ctrl+V, say, arrives as Key_V with the control code 22.
+struct KeyStroke
+{
+    Qt::Key key;
+    QString text;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+using KeyStrokes = QList<KeyStroke>;
+
+namespace {
+
+KeyStrokes typed(const QString &characters)
+{
+    KeyStrokes strokes;
+    for (const QChar c : characters)
+        strokes.append({Qt::Key(c.toUpper().unicode()), QString(c)});
+    return strokes;
+}
+
+const KeyStroke backspace{Qt::Key_Backspace, u"\b"_s};
+const KeyStroke home{Qt::Key_Home, {}};
+const KeyStroke deleteKey{Qt::Key_Delete, u"\x7f"_s};
+const KeyStroke selectToEnd{Qt::Key_End, {}, Qt::ShiftModifier};
+const KeyStroke shiftInsert{Qt::Key_Insert, {}, Qt::ShiftModifier};
+const KeyStroke enter{Qt::Key_Return, u"\r"_s};
+
+KeyStroke ctrl(char letter)
+{
+    return {Qt::Key(letter), QString(QChar(letter - 'A' + 1)), Qt::ControlModifier};
+}
+
+void press(QWidget *widget, const KeyStrokes &strokes)
+{
+    for (const KeyStroke &stroke : strokes)
+        QTest::sendKeyEvent(QTest::Click, widget, stroke.key, stroke.text, stroke.modifiers);
+}
+
+template<typename T = QWidget>
+T *child(const QWidget &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QLatin1StringView(name));
+    Q_ASSERT_X(widget, "child", name);
+    return widget;
+}
+
+struct Dialog
+{
+    QString title;
+    QString text;
+};
+
+// Runs `action`, which should open a modal message box, and closes that box with its button.
+Dialog dismissMessageBox(QWidget &context, const std::function<void()> &action)
+{
+    Dialog seen;
+    QTimer::singleShot(0, &context, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->windowTitle(), box->text()};
+        QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
+    });
+    action();
+    return seen;
+}
+
+const QStringList wantedNames{u"force2"_s, u"endu2"_s, u"dext2"_s, u"sag2"_s, u"intel2"_s};
+const QStringList baseNames{u"force"_s, u"endu"_s, u"dext"_s, u"sag"_s, u"intel"_s};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void preset_thenCalculate_showsLevelAndSkillPoints_data();
+    void preset_thenCalculate_showsLevelAndSkillPoints();
+    void presetChosenAgain_replacesAllBaseValues();
+    void badInput_calculate_reportsErrorAndKeepsEverything_data();
+    void badInput_calculate_reportsErrorAndKeepsEverything();
+    void wantedBox_keys_onlyDigitsGetIn_data();
+    void wantedBox_keys_onlyDigitsGetIn();
+    void boxesForTheProgram_clickAndType_takeNothing();
+    void start_tab_visitsEnabledControlsInOrder();
+    void captions_fitTheirControls();
+    void window_opens_fixedSizeAtItsPlace();
+    void desktopColours_change_controlsFollow();
+    void quitMenu_triggered_endsProgram();
+};
+
+void TestForm1::preset_thenCalculate_showsLevelAndSkillPoints_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QStringList>("wanted");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("skillPoints");
+
+    QTest::newRow("x2, 50 45 30 30 40: level 9") << "x2" << QStringList{"50", "45", "30", "30", "40"} << "9" << "135";
+    QTest::newRow("x1, one point more: rounded up") << "x1" << QStringList{"50", "25", "40", "25", "31"} << "10" << "150";
+    QTest::newRow("x3, wanted equal to base: level 0") << "x3" << QStringList{"35", "35", "35", "35", "35"} << "0" << "0";
+    QTest::newRow("x1, wanted below base: negative") << "x1" << QStringList{"25", "25", "25", "25", "13"} << "-2" << "-30";
+}
+
+void TestForm1::preset_thenCalculate_showsLevelAndSkillPoints()
+{
+    QFETCH(QString, preset);
+    QFETCH(QStringList, wanted);
+    QFETCH(QString, level);
+    QFETCH(QString, skillPoints);
+
+    Form1 window;
+    QTest::mouseClick(child(window, qPrintable(preset)), Qt::LeftButton);
+    for (qsizetype i = 0; i < wantedNames.size(); ++i)
+        QTest::keyClicks(child(window, qPrintable(wantedNames[i])), wanted[i]);
+    QTest::mouseClick(child(window, "calcul"), Qt::LeftButton);
+
+    QCOMPARE(child<QLineEdit>(window, "final")->text(), level);
+    QCOMPARE(child<QLineEdit>(window, "comp")->text(), skillPoints);
+}
+
+void TestForm1::presetChosenAgain_replacesAllBaseValues()
+{
+    Form1 window;
+    QTest::mouseClick(child(window, "x2"), Qt::LeftButton);
+    for (const QString &name : baseNames)
+        QCOMPARE(child<QLineEdit>(window, qPrintable(name))->text(), u"30"_s);
+
+    QTest::mouseClick(child(window, "x1"), Qt::LeftButton);
+    QVERIFY(child<QRadioButton>(window, "x1")->isChecked());
+    QVERIFY(!child<QRadioButton>(window, "x2")->isChecked());
+    for (const QString &name : baseNames)
+        QCOMPARE(child<QLineEdit>(window, qPrintable(name))->text(), u"25"_s);
+}
+
+void TestForm1::badInput_calculate_reportsErrorAndKeepsEverything_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("pastedIntoForce");
+    QTest::addColumn<QString>("message");
+
+    const QString mismatch = u"Erreur d'exécution '13' :\n\nIncompatibilité de type"_s;
+    QTest::newRow("no preset chosen") << "" << "50" << mismatch;
+    QTest::newRow("a wanted box left empty") << "x1" << "" << mismatch;
+    QTest::newRow("decimal point pasted under French") << "x1" << "12.5" << mismatch;
+    QTest::newRow("exponent pasted") << "x1" << "1e3" << mismatch;
+}
+
+void TestForm1::badInput_calculate_reportsErrorAndKeepsEverything()
+{
+    QFETCH(QString, preset);
+    QFETCH(QString, pastedIntoForce);
+    QFETCH(QString, message);
+
+    Form1 window;
+    // A first good result, which the failure must leave alone.
+    QTest::mouseClick(child(window, "x3"), Qt::LeftButton);
+    for (const QString &name : wantedNames)
+        QTest::keyClicks(child(window, qPrintable(name)), u"40"_s);
+    QTest::mouseClick(child(window, "calcul"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(window, "final")->text(), u"5"_s);
+
+    Form1 fresh;
+    Form1 &target = preset.isEmpty() ? fresh : window;
+    if (!preset.isEmpty())
+        QTest::mouseClick(child(target, qPrintable(preset)), Qt::LeftButton);
+    else
+        for (const QString &name : wantedNames)
+            QTest::keyClicks(child(target, qPrintable(name)), u"40"_s);
+    auto *force2 = child<QLineEdit>(target, "force2");
+    force2->clear();
+    QApplication::clipboard()->setText(pastedIntoForce);
+    press(force2, {shiftInsert});
+    const QString finalBefore = child<QLineEdit>(target, "final")->text();
+    const QString compBefore = child<QLineEdit>(target, "comp")->text();
+
+    const Dialog dialog = dismissMessageBox(target, [&] {
+        QTest::mouseClick(child(target, "calcul"), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.title, u"d7aduzad"_s);
+    QCOMPARE(dialog.text, message);
+
+    QCOMPARE(child<QLineEdit>(target, "final")->text(), finalBefore);
+    QCOMPARE(child<QLineEdit>(target, "comp")->text(), compBefore);
+    QCOMPARE(force2->text(), pastedIntoForce);
+    QCOMPARE(child<QLineEdit>(target, "intel2")->text(), u"40"_s);
+
+    // And the program goes on: a good input now computes as usual.
+    QTest::mouseClick(child(target, "x3"), Qt::LeftButton);
+    force2->setText(u"40"_s);
+    QTest::mouseClick(child(target, "calcul"), Qt::LeftButton);
+    QCOMPARE(child<QLineEdit>(target, "final")->text(), u"5"_s);
+}
+
+void TestForm1::wantedBox_keys_onlyDigitsGetIn_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<KeyStrokes>("keys");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("digits get in") << "" << typed("1234") << "1234";
+    QTest::newRow("a fifth digit is refused") << "" << typed("12345") << "1234";
+    QTest::newRow("signs, separators, blanks and letters are swallowed") << "" << typed("-+,. aé") << "";
+    QTest::newRow("digits among swallowed keys still get in") << "" << typed("1a2,3") << "123";
+    QTest::newRow("Enter inserts nothing") << "" << typed("12") + KeyStrokes{enter} << "12";
+    QTest::newRow("backspace deletes") << "" << typed("123") + KeyStrokes{backspace} << "12";
+    QTest::newRow("Home and Delete still edit") << "" << typed("123") + KeyStrokes{home, deleteKey} << "23";
+    QTest::newRow("Ctrl+V is swallowed") << "99" << KeyStrokes{ctrl('V')} << "";
+    QTest::newRow("Ctrl+X is swallowed") << "" << typed("12") + KeyStrokes{home, selectToEnd, ctrl('X')} << "12";
+    QTest::newRow("Ctrl+Z is swallowed") << "" << typed("12") + KeyStrokes{ctrl('Z')} << "12";
+    QTest::newRow("Ctrl+C then Shift+Insert adds nothing copied")
+            << "7" << typed("12") + KeyStrokes{home, selectToEnd, ctrl('C'), {Qt::Key_End, {}}, shiftInsert} << "127";
+    QTest::newRow("Shift+Insert pastes unfiltered") << "1,5" << KeyStrokes{shiftInsert} << "1,5";
+    QTest::newRow("pasted text is cut at four characters") << "12,5678" << KeyStrokes{shiftInsert} << "12,5";
+}
+
+void TestForm1::wantedBox_keys_onlyDigitsGetIn()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(KeyStrokes, keys);
+    QFETCH(QString, text);
+
+    QApplication::clipboard()->setText(clipboard);
+    Form1 window;
+    for (const QString &name : wantedNames) {
+        auto *box = child<QLineEdit>(window, qPrintable(name));
+        press(box, keys);
+        QCOMPARE(box->text(), text);
+    }
+}
+
+void TestForm1::boxesForTheProgram_clickAndType_takeNothing()
+{
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString &name : baseNames + QStringList{u"final"_s, u"comp"_s}) {
+        auto *box = child<QLineEdit>(window, qPrintable(name));
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY2(!box->hasFocus(), qPrintable(name));
+        QTest::keyClicks(box, u"12"_s);
+        QVERIFY2(box->text().isEmpty(), qPrintable(name));
+    }
+}
+
+void TestForm1::start_tab_visitsEnabledControlsInOrder()
+{
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    // The options are one group: Tab enters it once, the arrow keys move within it.
+    QCOMPARE(visited, (QStringList{"x1", "force2", "endu2", "dext2", "sag2", "intel2", "calcul", "x1"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"x2"_s);
+}
+
+void TestForm1::captions_fitTheirControls()
+{
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QList<QWidget *> captioned = window.centralWidget()->findChildren<QWidget *>();
+    int checked = 0;
+    for (QWidget *widget : captioned) {
+        QString text;
+        QRect room;
+        if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {
+            text = label->text();
+            room = label->contentsRect();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const bool radio = qobject_cast<QRadioButton *>(button);
+            text = button->text();
+            room = button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents
+                                                         : QStyle::SE_PushButtonContents,
+                                                   &option, button);
+        } else {
+            continue;
+        }
+        const QFontMetrics metrics(widget->font());
+        const QString where = widget->objectName() + u": "_s + QFontInfo(widget->font()).family();
+        QVERIFY2(metrics.horizontalAdvance(text) <= room.width(), qPrintable(where));
+        QVERIFY2(metrics.height() <= room.height() + 2, qPrintable(where));
+        if (widget->font().family() == u"Tahoma"_s)
+            QVERIFY2(QFontInfo(widget->font()).family() != u"DejaVu Sans"_s, qPrintable(where));
+        ++checked;
+    }
+    QCOMPARE(checked, 15 + 3 + 1); // eleven label names, four of them twice; the options; the button
+}
+
+void TestForm1::window_opens_fixedSizeAtItsPlace()
+{
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QWidget *client = window.centralWidget();
+    QCOMPARE(client->size(), QSize(476, 276));
+    QCOMPARE(client->mapToGlobal(QPoint(0, 0)), QPoint(387, 190));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+}
+
+void TestForm1::desktopColours_change_controlsFollow()
+{
+    const QPalette desktop = QApplication::palette();
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto pixelAt = [&window](const char *name) {
+        QWidget *widget = child(window, name);
+        return widget->grab().toImage().pixelColor(widget->rect().center());
+    };
+    QCOMPARE(pixelAt("Line1"), desktop.color(QPalette::Highlight));
+    QCOMPARE(pixelAt("Line3"), QColor(Qt::white));
+
+    QPalette scheme = desktop;
+    scheme.setColor(QPalette::Highlight, QColor(0x12, 0x34, 0x56));
+    scheme.setColor(QPalette::ButtonText, QColor(0x65, 0x43, 0x21));
+    QApplication::setPalette(scheme);
+    const auto restore = qScopeGuard([&desktop] { QApplication::setPalette(desktop); });
+    QTRY_COMPARE(pixelAt("Line2"), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(child(window, "Label2")->grab().toImage().pixelColor(0, 0), QColor(0x65, 0x43, 0x21));
+}
+
+void TestForm1::quitMenu_triggered_endsProgram()
+{
+    Form1 window;
+    window.show();
+    QTimer::singleShot(0, &window, [&window] { child<QAction>(window, "quit")->trigger(); });
+    QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    // The window reads numbers as the desktop's locale writes them: make that French here,
+    // whatever the machine running the tests says.
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    QApplication app(argc, argv);
+    setUpApplication();
+    TestForm1 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_form1.moc"

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs, from Debian's packages, whatever of the build and run dependencies is missing.
+# Runs as root, or through sudo otherwise; installs nothing when all is there.
+set -eu
+
+packages="g++ make cmake qt6-base-dev fonts-liberation2"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+as_root=""
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Missing:$missing. Install them as root (there is no sudo here)." >&2
+        exit 1
+    fi
+    as_root="sudo"
+fi
+echo "Installing:$missing"
+$as_root apt-get update
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
