@@ -1,6 +1,8 @@
 #include "Form1.h"
 
+#include "Form2.h"
 #include "appinfo.h"
+#include "application.h"
 #include "digitrule.h"
 #include "formdesign.h"
 #include "level.h"
@@ -25,10 +27,9 @@ Form1::Form1(QWidget *parent)
     ui.setupUi(this);
     applyFormDesign(ui.client);
 
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setGeometry(QRect(clientOrigin - QPoint(0, ui.menubar->sizeHint().height()), sizeHint()));
+    resize(sizeHint());
+    makeFixedWindow(this, clientOrigin - QPoint(0, ui.menubar->sizeHint().height()));
 
     for (QLineEdit *box : {ui.force2, ui.endu2, ui.dext2, ui.sag2, ui.intel2})
         box->installEventFilter(this);
@@ -37,7 +38,13 @@ Form1::Form1(QWidget *parent)
     connect(ui.x1, &QRadioButton::clicked, this, &Form1::x1_Click);
     connect(ui.x2, &QRadioButton::clicked, this, &Form1::x2_Click);
     connect(ui.x3, &QRadioButton::clicked, this, &Form1::x3_Click);
+    connect(ui.about, &QAction::triggered, this, &Form1::about_Click);
     connect(ui.quit, &QAction::triggered, this, &Form1::quit_Click);
+}
+
+Form1::~Form1()
+{
+    delete aboutWindow;
 }
 
 // Only the five wanted-value boxes are watched.
@@ -80,6 +87,17 @@ void Form1::x2_Click()
 void Form1::x3_Click()
 {
     aff(u"35"_s);
+}
+
+void Form1::about_Click()
+{
+    // One about window at most: shown again as it is, hidden or not, with its text as far
+    // as it has got. Its close box destroys it, and then a new one starts from nothing.
+    if (!aboutWindow)
+        aboutWindow = new Form2;
+    aboutWindow->show();
+    aboutWindow->raise();
+    aboutWindow->activateWindow();
 }
 
 void Form1::quit_Click()

@@ -3,6 +3,9 @@
 #include "ui_Form1.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+class Form2;
 
 namespace calc {
 enum class Status;
@@ -17,6 +20,7 @@ class Form1 : public QMainWindow
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,6 +31,7 @@ private:
     void x1_Click();
     void x2_Click();
     void x3_Click();
+    void about_Click();
     void quit_Click();
 
     void aff(const QString &level1Value);
@@ -35,4 +40,5 @@ private:
     void reportFailure(calc::Status status);
 
     Ui::Form1 ui;
+    QPointer<Form2> aboutWindow; // has no owner window, so it is ours to delete
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -22,4 +23,12 @@ void setUpApplication()
     // fontconfig puts in its place, DejaVu Sans, is too wide for several captions; Liberation
     // Sans, of the same size and weight, keeps every caption whole.
     QFont::insertSubstitution(u"Tahoma"_s, u"Liberation Sans"_s);
+}
+
+void makeFixedWindow(QWidget *window, QPoint clientOrigin)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // The geometry, unlike move(), places the client area: the window frame comes around it.
+    window->setGeometry(QRect(clientOrigin, window->size()));
 }

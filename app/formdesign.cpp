@@ -1,5 +1,6 @@
 #include "formdesign.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QMetaEnum>
 #include <QWidget>
@@ -19,6 +20,14 @@ QColor designColour(const QString &name, const QPalette &desktop)
     return desktop.color(QPalette::ColorRole(role));
 }
 
+// A scroll area, such as a text box, shows its viewport's background rather than its own.
+QPalette::ColorRole backgroundRole(const QWidget *widget)
+{
+    if (const auto *area = qobject_cast<const QAbstractScrollArea *>(widget))
+        return area->viewport()->backgroundRole();
+    return widget->backgroundRole();
+}
+
 } // namespace
 
 void applyFormDesign(QWidget *form)
@@ -33,12 +42,12 @@ void applyFormDesign(QWidget *form)
             if (foreground.isValid())
                 palette.setColor(widget->foregroundRole(), designColour(foreground.toString(), desktop));
             if (background.isValid()) {
-                palette.setColor(widget->backgroundRole(), designColour(background.toString(), desktop));
+                palette.setColor(backgroundRole(widget), designColour(background.toString(), desktop));
                 widget->setAutoFillBackground(true);
             }
             // Styles draw a box's frame from the Window colour: on a black form the boxes
             // would lose their outline, so they keep the desktop's.
-            if (widget->backgroundRole() != QPalette::Window)
+            if (backgroundRole(widget) != QPalette::Window)
                 palette.setColor(QPalette::Window, desktop.color(QPalette::Window));
             widget->setPalette(palette);
         }

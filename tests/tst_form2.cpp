@@ -1,0 +1,267 @@
+#include "Form1.h"
+#include "Form2.h"
+#include "application.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<Form2 *> aboutWindows()
+{
+    QList<Form2 *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *about = qobject_cast<Form2 *>(widget))
+            found.append(about);
+    }
+    return found;
+}
+
+Form2 *openAbout(Form1 &window)
+{
+    window.findChild<QAction *>(u"about"_s)->trigger();
+    const QList<Form2 *> windows = aboutWindows();
+    return windows.size() == 1 ? windows.constFirst() : nullptr;
+}
+
+QTimer *timerOf(Form2 *about)
+{
+    return about->findChild<QTimer *>(u"Timer1"_s);
+}
+
+// The timer's own ticks would make the counts depend on the machine's speed: the test stops
+// it and ticks by hand.
+void tick(Form2 *about, int times)
+{
+    timerOf(about)->stop();
+    for (int i = 0; i < times; ++i)
+        QMetaObject::invokeMethod(timerOf(about), "timeout");
+}
+
+QTextEdit *box(Form2 *about)
+{
+    return about->findChild<QTextEdit *>(u"rtf"_s);
+}
+
+bool allWhite(const QTextDocument *document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (fragment.fragment().charFormat().foreground().color() != Qt::white)
+                return false;
+        }
+    }
+    return true;
+}
+
+// What the box shows: each CR LF, or a lone CR just typed, is a line break.
+QString shown(int typed)
+{
+    QString text = Form2::aboutText.left(typed);
+    text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+    return text + u'|';
+}
+
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void aboutText_isSevenLinesOf256Characters();
+    void ticks_typeTheTextBehindAWhiteCursor_data();
+    void ticks_typeTheTextBehindAWhiteCursor();
+    void completeText_fitsWithoutScrolling();
+    void about_opened_atItsPlaceWithAnEmptyBox();
+    void aboutTwice_onlyOneWindowAndTextGoesOn();
+    void quitterButton_hides_typingGoesOnAndAboutShowsItAgain();
+    void escape_leavesTheWindowOpen();
+    void closeBox_unloads_nextAboutStartsAfresh();
+    void calculatorClosed_withAboutLoaded_programEnds_data();
+    void calculatorClosed_withAboutLoaded_programEnds();
+    void quitMenu_withAboutLoaded_programEnds();
+};
+
+void TestForm2::cleanup()
+{
+    qDeleteAll(aboutWindows());
+}
+
+void TestForm2::aboutText_isSevenLinesOf256Characters()
+{
+    QCOMPARE(Form2::aboutText.size(), 256);
+    QList<qsizetype> lengths;
+    for (const QStringView line : QStringView(Form2::aboutText).split(u"\r\n"))
+        lengths.append(line.size());
+    QCOMPARE(lengths, (QList<qsizetype>{27, 66, 43, 52, 19, 27, 10}));
+}
+
+void TestForm2::ticks_typeTheTextBehindAWhiteCursor_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("first tick: first letter") << 1 << u"R|"_s;
+    QTest::newRow("tick 27: the whole first line") << 27 << u"R7V Lumo Vareroro :) By Vek|"_s;
+    QTest::newRow("tick 28: carriage return, no stray glyph") << 28 << u"R7V Lumo Vareroro :) By Vek\n|"_s;
+    QTest::newRow("tick 29: line break complete") << 29 << u"R7V Lumo Vareroro :) By Vek\n|"_s;
+    QTest::newRow("tick 30: second line begins") << 30 << u"R7V Lumo Vareroro :) By Vek\nE|"_s;
+    QTest::newRow("tick 256: the whole text") << 256 << shown(256);
+    QTest::newRow("tick 300: stays complete") << 300 << shown(256);
+}
+
+void TestForm2::ticks_typeTheTextBehindAWhiteCursor()
+{
+    QFETCH(int, ticks);
+    QFETCH(QString, text);
+
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(about);
+    tick(about, ticks);
+    QCOMPARE(box(about)->toPlainText(), text);
+    QVERIFY(allWhite(box(about)->document()));
+    QCOMPARE(box(about)->textCursor().position(), 0);
+}
+
+void TestForm2::completeText_fitsWithoutScrolling()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    tick(about, 256);
+    QApplication::processEvents();
+    QCOMPARE(box(about)->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(box(about)->horizontalScrollBar()->maximum(), 0);
+}
+
+void TestForm2::about_opened_atItsPlaceWithAnEmptyBox()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->windowTitle(), u"About !"_s);
+    QCOMPARE(about->mapToGlobal(QPoint(0, 0)), QPoint(454, 210));
+    QCOMPARE(about->size(), QSize(247, 167));
+    QCOMPARE(about->minimumSize(), about->maximumSize());
+    QVERIFY(!(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!about->parentWidget());
+    QVERIFY(box(about)->toPlainText().isEmpty());
+    QVERIFY(box(about)->isReadOnly());
+    QVERIFY(timerOf(about)->isActive());
+    QCOMPARE(timerOf(about)->interval(), 50);
+}
+
+void TestForm2::aboutTwice_onlyOneWindowAndTextGoesOn()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    tick(about, 10);
+    QCOMPARE(openAbout(window), about);
+    QCOMPARE(aboutWindows().size(), 1);
+    QCOMPARE(box(about)->toPlainText(), shown(10));
+}
+
+void TestForm2::quitterButton_hides_typingGoesOnAndAboutShowsItAgain()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    about->move(about->pos() + QPoint(30, 20));
+    const QPoint movedTo = about->pos();
+    tick(about, 10);
+    timerOf(about)->start();
+
+    QTest::mouseClick(about->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+    QVERIFY(timerOf(about)->isActive());
+    tick(about, 5);
+
+    QCOMPARE(openAbout(window), about);
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->pos(), movedTo);
+    QCOMPARE(box(about)->toPlainText(), shown(15));
+}
+
+void TestForm2::escape_leavesTheWindowOpen()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QTest::keyClick(box(about), Qt::Key_Escape);
+    QTest::keyClick(about->findChild<QWidget *>(u"Command1"_s), Qt::Key_Escape);
+    QVERIFY(about->isVisible());
+}
+
+void TestForm2::closeBox_unloads_nextAboutStartsAfresh()
+{
+    Form1 window;
+    QPointer<Form2> about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    about->move(about->pos() + QPoint(30, 20));
+    tick(about, 40);
+
+    about->close();
+    QTRY_VERIFY(about.isNull()); // its timer went with it
+    QVERIFY(aboutWindows().isEmpty());
+
+    Form2 *again = openAbout(window);
+    QVERIFY(again);
+    QVERIFY(QTest::qWaitForWindowExposed(again));
+    QCOMPARE(again->mapToGlobal(QPoint(0, 0)), QPoint(454, 210));
+    QVERIFY(box(again)->toPlainText().isEmpty());
+    tick(again, 1);
+    QCOMPARE(box(again)->toPlainText(), u"R|"_s);
+}
+
+void TestForm2::calculatorClosed_withAboutLoaded_programEnds_data()
+{
+    QTest::addColumn<bool>("aboutHidden");
+    QTest::newRow("about window shown") << false;
+    QTest::newRow("about window hidden by its button") << true;
+}
+
+void TestForm2::calculatorClosed_withAboutLoaded_programEnds()
+{
+    QFETCH(bool, aboutHidden);
+
+    Form1 window;
+    window.show();
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    if (aboutHidden)
+        QTest::mouseClick(about->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
+
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TestForm2::quitMenu_withAboutLoaded_programEnds()
+{
+    Form1 window;
+    window.show();
+    QVERIFY(openAbout(window));
+    QTimer::singleShot(0, &window, [&window] { window.findChild<QAction *>(u"quit"_s)->trigger(); });
+    QTimer::singleShot(5000, &window, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    QApplication app(argc, argv);
+    setUpApplication();
+    TestForm2 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_form2.moc"
