@@ -1,5 +1,5 @@
 #include "Form1.h"
-#include "application.h"
+#include "guitest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -359,15 +359,6 @@ void TestForm1::quitMenu_triggered_endsProgram()
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 
-int main(int argc, char *argv[])
-{
-    // The window reads numbers as the desktop's locale writes them: make that French here,
-    // whatever the machine running the tests says.
-    qputenv("LC_ALL", "fr_FR.UTF-8");
-    QApplication app(argc, argv);
-    setUpApplication();
-    TestForm1 test;
-    return QTest::qExec(&test, argc, argv);
-}
+GUI_TEST_MAIN(TestForm1)
 
 #include "tst_form1.moc"

@@ -1,6 +1,6 @@
 #include "Form1.h"
 #include "Form2.h"
-#include "application.h"
+#include "guitest.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -255,13 +255,6 @@ void TestForm2::quitMenu_withAboutLoaded_programEnds()
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 
-int main(int argc, char *argv[])
-{
-    qputenv("LC_ALL", "fr_FR.UTF-8");
-    QApplication app(argc, argv);
-    setUpApplication();
-    TestForm2 test;
-    return QTest::qExec(&test, argc, argv);
-}
+GUI_TEST_MAIN(TestForm2)
 
 #include "tst_form2.moc"
