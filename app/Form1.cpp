@@ -19,6 +19,18 @@ namespace {
 // Where the calculator's own area, below the menu bar, opens on the screen.
 constexpr QPoint clientOrigin{387, 190};
 
+// The banner at its own size in logical pixels. High-density screens get it from the
+// double-size artwork, brought to their exact ratio, never blurred by scaling up.
+QPixmap banner(QSize size, qreal ratio)
+{
+    QPixmap art(ratio > 1 ? u":/banner@2x.gif"_s : u":/banner.gif"_s);
+    const QSize onScreen = size * ratio;
+    if (art.size() != onScreen)
+        art = art.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    art.setDevicePixelRatio(ratio);
+    return art;
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -26,6 +38,7 @@ Form1::Form1(QWidget *parent)
 {
     ui.setupUi(this);
     applyFormDesign(ui.client);
+    ui.Image1->setPixmap(banner(ui.Image1->size(), devicePixelRatio()));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     resize(sizeHint());

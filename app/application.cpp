@@ -13,6 +13,8 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QString::fromUtf8(appinfo::name));
     QApplication::setApplicationVersion(QString::fromUtf8(appinfo::version));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id));
 
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 96, 128})

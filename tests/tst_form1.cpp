@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "guitest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -101,6 +102,9 @@ private slots:
     void boxesForTheProgram_clickAndType_takeNothing();
     void start_tab_visitsEnabledControlsInOrder();
     void captions_fitTheirControls();
+    void captionsAndBanner_drawnAtScreenScale_wholeAndSharp();
+    void accessibility_controls_announcedByTheirCaptions_data();
+    void accessibility_controls_announcedByTheirCaptions();
     void window_opens_fixedSizeAtItsPlace();
     void desktopColours_change_controlsFollow();
     void quitMenu_triggered_endsProgram();
@@ -312,6 +316,76 @@ void TestForm1::captions_fitTheirControls()
         ++checked;
     }
     QCOMPARE(checked, 15 + 3 + 1); // eleven label names, four of them twice; the options; the button
+}
+
+// Run at several QT_SCALE_FACTOR values by CTest: what the window draws at its real scale.
+void TestForm1::captionsAndBanner_drawnAtScreenScale_wholeAndSharp()
+{
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const qreal ratio = window.devicePixelRatio();
+
+    const QPixmap banner = child<QLabel>(window, "Image1")->pixmap();
+    QCOMPARE(banner.deviceIndependentSize().toSize(), QSize(220, 33));
+    QCOMPARE(banner.devicePixelRatio(), ratio);
+
+    // Each caption is drawn once more with all the room it wants: its ink must end within
+    // the control as the window has it, and must not touch the control's bottom row.
+    for (QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(widget);
+        if (!(label && !label->text().isEmpty()) && !qobject_cast<QRadioButton *>(widget))
+            continue;
+        const QImage placed = widget->grab().toImage();
+        const QSize size = widget->size();
+        widget->resize(size.width() * 3, size.height());
+        const QImage roomy = widget->grab().toImage();
+        widget->resize(size);
+
+        const QRgb ground = roomy.pixel(0, 0);
+        int inkEnd = 0;
+        for (int x = 0; x < roomy.width(); ++x) {
+            for (int y = 0; y < roomy.height(); ++y) {
+                if (roomy.pixel(x, y) != ground)
+                    inkEnd = x + 1;
+            }
+        }
+        QVERIFY2(inkEnd <= placed.width(), qPrintable(widget->objectName()));
+        for (int x = 0; x < placed.width(); ++x)
+            QVERIFY2(placed.pixel(x, placed.height() - 1) == ground, qPrintable(widget->objectName()));
+    }
+}
+
+void TestForm1::accessibility_controls_announcedByTheirCaptions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+
+    const QStringList captions{u"Force:"_s, u"Endurance:"_s, u"Dextérité:"_s, u"Sagesse:"_s, u"Intelligence:"_s};
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        QTest::addRow("base box %s", qPrintable(baseNames[i])) << baseNames[i] << captions[i] << u"Stat de base (lvl 1)"_s;
+        QTest::addRow("wanted box %s", qPrintable(wantedNames[i])) << wantedNames[i] << captions[i] << u"Stat voulue"_s;
+    }
+    QTest::newRow("result box final") << "final" << "Level Final : " << "";
+    QTest::newRow("result box comp") << "comp" << "Pts de Compétences : " << "";
+    QTest::newRow("option x1") << "x1" << "x1" << "";
+    QTest::newRow("option x3") << "x3" << "x3" << "";
+    QTest::newRow("button calcul") << "calcul" << "Allez On Calcule :)" << "";
+    QTest::newRow("banner") << "Image1" << "R7V Lumo Vareroro" << "";
+}
+
+void TestForm1::accessibility_controls_announcedByTheirCaptions()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+
+    Form1 window;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(child(window, qPrintable(control)));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
 }
 
 void TestForm1::window_opens_fixedSizeAtItsPlace()

@@ -3,7 +3,10 @@
 # Runs as root, or through sudo otherwise; installs nothing when all is there.
 set -eu
 
-packages="g++ make cmake qt6-base-dev fonts-liberation2"
+# The build and its tests: compiler, Qt, the two faces the windows are drawn with, and the
+# checkers of the desktop entry, the metainfo, the Windows resource script and the package.
+packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
+          desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev"
 
 missing=""
 for package in $packages; do
@@ -23,4 +26,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing:$missing"
 $as_root apt-get update
-DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y --no-install-recommends $missing
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
