@@ -3,7 +3,8 @@
 # Runs as root, or through sudo otherwise; installs nothing when all is there.
 set -eu
 
-packages="g++ make cmake qt6-base-dev fonts-liberation2"
+# clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz test.
+packages="g++ make cmake qt6-base-dev fonts-liberation2 clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do
