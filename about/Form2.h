@@ -25,4 +25,7 @@ private:
     Ui::Form2 ui;
     QTimer Timer1{this};
     float ticks = 0; // stops growing at 2^24 ticks, long after the text is complete
+
+    // Reaching 2^24 ticks takes ten days at 50 ms a tick: the test sets the counter instead.
+    friend class TestForm2;
 };

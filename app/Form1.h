@@ -25,6 +25,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // Virtual so that a test running thousands of failing computations can record them
+    // instead of waiting on a modal message box for each.
+    virtual void reportFailure(calc::Status status);
 
 private:
     void calcul_Click();
@@ -37,7 +40,6 @@ private:
     void aff(const QString &level1Value);
     calc::StatTexts baseStats() const;
     calc::StatTexts wantedStats() const;
-    void reportFailure(calc::Status status);
 
     Ui::Form1 ui;
     QPointer<Form2> aboutWindow; // has no owner window, so it is ours to delete

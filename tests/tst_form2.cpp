@@ -79,6 +79,8 @@ private slots:
     void aboutText_isSevenLinesOf256Characters();
     void ticks_typeTheTextBehindAWhiteCursor_data();
     void ticks_typeTheTextBehindAWhiteCursor();
+    void counterNear2To24_ticks_textStaysAndCounterStops_data();
+    void counterNear2To24_ticks_textStaysAndCounterStops();
     void completeText_fitsWithoutScrolling();
     void about_opened_atItsPlaceWithAnEmptyBox();
     void aboutTwice_onlyOneWindowAndTextGoesOn();
@@ -130,6 +132,28 @@ void TestForm2::ticks_typeTheTextBehindAWhiteCursor()
     QCOMPARE(box(about)->toPlainText(), text);
     QVERIFY(allWhite(box(about)->document()));
     QCOMPARE(box(about)->textCursor().position(), 0);
+}
+
+void TestForm2::counterNear2To24_ticks_textStaysAndCounterStops_data()
+{
+    QTest::addColumn<float>("counter");
+    QTest::newRow("three ticks below 2^24") << 16777213.0f;
+    QTest::newRow("at 2^24, where adding one changes nothing") << 16777216.0f;
+}
+
+void TestForm2::counterNear2To24_ticks_textStaysAndCounterStops()
+{
+    QFETCH(float, counter);
+
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(about);
+    tick(about, 256);
+    about->ticks = counter;
+    tick(about, 5);
+    QCOMPARE(about->ticks, 16777216.0f);
+    QCOMPARE(box(about)->toPlainText(), shown(256));
+    QVERIFY(allWhite(box(about)->document()));
 }
 
 void TestForm2::completeText_fitsWithoutScrolling()

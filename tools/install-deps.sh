@@ -3,10 +3,12 @@
 # Runs as root, or through sudo otherwise; installs nothing when all is there.
 set -eu
 
-# The build and its tests: compiler, Qt, the two faces the windows are drawn with, and the
-# checkers of the desktop entry, the metainfo, the Windows resource script and the package.
+# The build and its tests: compiler, Qt, the two faces the windows are drawn with, the
+# checkers of the desktop entry, the metainfo, the Windows resource script and the package,
+# and clang with its runtime libraries (libFuzzer, the sanitizers) for the fuzz test.
 packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
-          desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev"
+          desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+          clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do
