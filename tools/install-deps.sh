@@ -1,9 +1,10 @@
 #!/bin/sh
-# Installs, from Debian's packages, whatever of the build and run dependencies is missing.
+# Installs, from Debian's packages, whatever of the build and run dependencies is missing, and
+# of the further packages named as arguments (bench/run names those it measures with).
 # Runs as root, or through sudo otherwise; installs nothing when all is there.
 set -eu
 
-packages="g++ make cmake qt6-base-dev fonts-liberation2"
+packages="g++ make cmake qt6-base-dev fonts-liberation2 $*"
 
 missing=""
 for package in $packages; do
