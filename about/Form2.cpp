@@ -3,7 +3,12 @@
 #include "application.h"
 #include "formdesign.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -20,13 +25,11 @@ namespace {
 // Where the window's client area opens on the screen, each time it is created.
 constexpr QPoint clientOrigin{454, 210};
 
-void paintWhite(QTextCursor cursor, int from, int to)
+// What the box holds for a typed text: it turns each CR LF, and a CR typed alone, into one line
+// break, as setting the text and inserting it both do.
+QString asShown(QString typed)
 {
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    QTextCharFormat white;
-    white.setForeground(Qt::white);
-    cursor.mergeCharFormat(white);
+    return typed.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
 }
 
 } // namespace
@@ -59,13 +62,38 @@ void Form2::Timer1_Timer()
 {
     ++ticks;
     const int typed = qRound(ticks);
-    ui.rtf->setPlainText(aboutText.left(typed) + u'|');
+    showInBox(asShown(aboutText.left(typed)) + u'|');
+}
 
-    // A line break counts as one position in the box, so the cursor is found from the end.
-    const int bar = ui.rtf->document()->characterCount() - 2;
-    paintWhite(ui.rtf->textCursor(), 0, bar);
-    paintWhite(ui.rtf->textCursor(), bar, bar + 1);
-    ui.rtf->moveCursor(QTextCursor::Start);
+// Setting the whole text and colouring it again at every tick laid the box out three times and
+// repainted all of it, twenty times a second, and went on after the text was complete. Only what
+// differs from what the box holds is replaced, in white, and a complete text left alone costs
+// nothing: the box shows, tick after tick, what setting it afresh would.
+void Form2::showInBox(const QString &text)
+{
+    QTextDocument *document = ui.rtf->document();
+    const QString held = document->toPlainText();
+    const auto [heldEnd, textEnd] = std::mismatch(held.cbegin(), held.cend(), text.cbegin(), text.cend());
+    if (heldEnd != held.cend() || textEnd != text.cend()) {
+        QTextCharFormat white;
+        white.setForeground(Qt::white);
+        const int from = int(heldEnd - held.cbegin());
+        QTextCursor change(document);
+        // Inside an edit block a cursor that moves does not work out where on its line it
+        // stands, which costs as much as laying the line out, for a cursor thrown away at once.
+        change.beginEditBlock();
+        change.setPosition(from);
+        change.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        change.insertText(QStringView(textEnd, text.cend()).toString(), white);
+        change.endEditBlock();
+        // Painting a line shapes its text anew unless its block kept the glyphs of its layout.
+        for (QTextBlock block = document->findBlock(from); block.isValid(); block = block.next())
+            block.layout()->setCacheEnabled(true);
+    }
+    // A selection, or a click that moved the cursor, lasts until the next tick, as when each
+    // tick set the text afresh.
+    if (ui.rtf->textCursor().hasSelection() || ui.rtf->textCursor().position() != 0)
+        ui.rtf->moveCursor(QTextCursor::Start);
 }
 
 void Form2::Command1_Click()

@@ -20,6 +20,7 @@ public:
 private:
     void Form_Load();
     void Timer1_Timer();
+    void showInBox(const QString &text);
     void Command1_Click();
 
     Ui::Form2 ui;
