@@ -21,8 +21,13 @@ bool hasNumberForm(const QString &text, const QLocale &locale)
     const QString sign = QRegularExpression::escape(locale.negativeSign()) + u'|'
             + QRegularExpression::escape(locale.positiveSign());
     const QString point = QRegularExpression::escape(locale.decimalPoint());
-    const QRegularExpression form(QRegularExpression::anchoredPattern(
-            QStringLiteral("[ \\t]*(?:%1)?(?:[0-9]+(?:%2[0-9]*)?|%2[0-9]+)[ \\t]*").arg(sign, point)));
+    const QString pattern = QRegularExpression::anchoredPattern(
+            QStringLiteral("[ \\t]*(?:%1)?(?:[0-9]+(?:%2[0-9]*)?|%2[0-9]+)[ \\t]*").arg(sign, point));
+    // Compiling the expression costs far more than matching it, and a click reads ten numbers
+    // under one and the same locale: it is compiled again only when the locale's signs change.
+    thread_local QRegularExpression form;
+    if (form.pattern() != pattern)
+        form.setPattern(pattern);
     return form.match(text).hasMatch();
 }
 

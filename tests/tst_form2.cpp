@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -68,6 +69,19 @@ QString shown(int typed)
     return text + u'|';
 }
 
+// The box as a tick that sets the whole text afresh leaves it: all of it white, the cursor at
+// the start.
+void setAfresh(QTextEdit *box, int typed)
+{
+    box->setPlainText(Form2::aboutText.left(typed) + u'|');
+    QTextCursor all(box->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat white;
+    white.setForeground(Qt::white);
+    all.mergeCharFormat(white);
+    box->moveCursor(QTextCursor::Start);
+}
+
 } // namespace
 
 class TestForm2 : public QObject
@@ -81,6 +95,9 @@ private slots:
     void ticks_typeTheTextBehindAWhiteCursor();
     void counterNear2To24_ticks_textStaysAndCounterStops_data();
     void counterNear2To24_ticks_textStaysAndCounterStops();
+    void ticks_lookAsTheTextSetAfresh();
+    void selection_lastsUntilTheNextTick_data();
+    void selection_lastsUntilTheNextTick();
     void completeText_fitsWithoutScrolling();
     void about_opened_atItsPlaceWithAnEmptyBox();
     void aboutTwice_onlyOneWindowAndTextGoesOn();
@@ -154,6 +171,59 @@ void TestForm2::counterNear2To24_ticks_textStaysAndCounterStops()
     QCOMPARE(about->ticks, 16777216.0f);
     QCOMPARE(box(about)->toPlainText(), shown(256));
     QVERIFY(allWhite(box(about)->document()));
+}
+
+void TestForm2::ticks_lookAsTheTextSetAfresh()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    Form2 reference;
+    timerOf(&reference)->stop();
+    reference.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reference));
+
+    // Every tick, through the line breaks and past the end, since each builds on the one before.
+    for (int typed = 1; typed <= 260; ++typed) {
+        tick(about, 1);
+        setAfresh(box(&reference), typed);
+        QVERIFY2(box(about)->grab().toImage() == box(&reference)->grab().toImage(),
+                 qPrintable(u"tick %1"_s.arg(typed)));
+    }
+}
+
+void TestForm2::selection_lastsUntilTheNextTick_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+
+    QTest::newRow("while typing, dragged forwards") << 100 << QPoint(4, 4) << QPoint(120, 20);
+    QTest::newRow("text complete, dragged forwards") << 300 << QPoint(4, 4) << QPoint(120, 20);
+    // The cursor ends where it already stands between ticks: only the selection tells.
+    QTest::newRow("text complete, dragged back to the start") << 300 << QPoint(120, 20) << QPoint(1, 1);
+}
+
+void TestForm2::selection_lastsUntilTheNextTick()
+{
+    QFETCH(int, ticks);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    tick(about, ticks);
+    QWidget *page = box(about)->viewport();
+    QTest::mousePress(page, Qt::LeftButton, {}, from);
+    QTest::mouseMove(page, to);
+    QTest::mouseRelease(page, Qt::LeftButton, {}, to);
+    QVERIFY(box(about)->textCursor().hasSelection());
+
+    tick(about, 1);
+    QVERIFY(!box(about)->textCursor().hasSelection());
+    QCOMPARE(box(about)->textCursor().position(), 0);
+    QCOMPARE(box(about)->toPlainText(), shown(ticks + 1));
 }
 
 void TestForm2::completeText_fitsWithoutScrolling()

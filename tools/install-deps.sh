@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs, from Debian's packages, whatever of the build and run dependencies is missing.
+# Installs, from Debian's packages, whatever of the build and run dependencies is missing, and
+# of the further packages named as arguments (bench/run names those it measures with).
 # Runs as root, or through sudo otherwise; installs nothing when all is there.
 set -eu
 
@@ -8,7 +9,7 @@ set -eu
 # and clang with its runtime libraries (libFuzzer, the sanitizers) for the fuzz test.
 packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
           desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
-          clang libclang-rt-14-dev"
+          clang libclang-rt-14-dev $*"
 
 missing=""
 for package in $packages; do
