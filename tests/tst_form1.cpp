@@ -53,14 +53,6 @@ void press(QWidget *widget, const KeyStrokes &strokes)
         QTest::sendKeyEvent(QTest::Click, widget, stroke.key, stroke.text, stroke.modifiers);
 }
 
-template<typename T = QWidget>
-T *child(const QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QLatin1StringView(name));
-    Q_ASSERT_X(widget, "child", name);
-    return widget;
-}
-
 struct Dialog
 {
     QString title;

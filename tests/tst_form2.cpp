@@ -14,16 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QList<Form2 *> aboutWindows()
-{
-    QList<Form2 *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *about = qobject_cast<Form2 *>(widget))
-            found.append(about);
-    }
-    return found;
-}
-
 Form2 *openAbout(Form1 &window)
 {
     window.findChild<QAction *>(u"about"_s)->trigger();

@@ -22,14 +22,6 @@ protected:
     void reportFailure(calc::Status status) override { reported = status; }
 };
 
-template<typename T = QWidget>
-T *child(const QWidget &window, const char *name)
-{
-    T *widget = window.findChild<T *>(QLatin1StringView(name));
-    Q_ASSERT_X(widget, "child", name);
-    return widget;
-}
-
 // Every text of up to `length` characters over `alphabet`, the empty one first.
 QStringList allTexts(const QString &alphabet, int length)
 {

@@ -22,16 +22,6 @@ constexpr bool memoryTellsLeaks = !__has_feature(address_sanitizer);
 constexpr bool memoryTellsLeaks = true;
 #endif
 
-QList<Form2 *> aboutWindows()
-{
-    QList<Form2 *> found;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *about = qobject_cast<Form2 *>(widget))
-            found.append(about);
-    }
-    return found;
-}
-
 qint64 residentKilobytes()
 {
     QFile status(u"/proc/self/status"_s);
