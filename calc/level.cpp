@@ -16,24 +16,18 @@ using Number = std::variant<double, Status>;
 // Blanks, a sign, digits with at most one decimal separator, blanks. QLocale::toDouble on its
 // own also takes exponents, "inf", "nan" and the French "12,5" under an English locale as 125;
 // none of these is a number a player types.
-bool hasNumberForm(const QString &text, const QLocale &locale)
+QRegularExpression numberForm(const QLocale &locale)
 {
     const QString sign = QRegularExpression::escape(locale.negativeSign()) + u'|'
             + QRegularExpression::escape(locale.positiveSign());
     const QString point = QRegularExpression::escape(locale.decimalPoint());
-    const QString pattern = QRegularExpression::anchoredPattern(
-            QStringLiteral("[ \\t]*(?:%1)?(?:[0-9]+(?:%2[0-9]*)?|%2[0-9]+)[ \\t]*").arg(sign, point));
-    // Compiling the expression costs far more than matching it, and a click reads ten numbers
-    // under one and the same locale: it is compiled again only when the locale's signs change.
-    thread_local QRegularExpression form;
-    if (form.pattern() != pattern)
-        form.setPattern(pattern);
-    return form.match(text).hasMatch();
+    return QRegularExpression(QRegularExpression::anchoredPattern(
+            QStringLiteral("[ \\t]*(?:%1)?(?:[0-9]+(?:%2[0-9]*)?|%2[0-9]+)[ \\t]*").arg(sign, point)));
 }
 
-Number toNumber(const QString &text, const QLocale &locale)
+Number toNumber(const QString &text, const QRegularExpression &form, const QLocale &locale)
 {
-    if (!hasNumberForm(text, locale))
+    if (!form.match(text).hasMatch())
         return Status::TypeMismatch;
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
@@ -57,6 +51,8 @@ LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const Q
 {
     QLocale numbers = locale;
     numbers.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    // Compiled once for the ten numbers: compiling costs far more than matching.
+    const QRegularExpression form = numberForm(numbers);
 
     // Endurance comes first: the order of the additions decides the rounding of the total.
     const std::array<std::pair<const QString &, const QString &>, 5> pairs{{
@@ -69,10 +65,10 @@ LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const Q
 
     double total = 0;
     for (const auto &[wantedText, baseText] : pairs) {
-        const Number want = toNumber(wantedText, numbers);
+        const Number want = toNumber(wantedText, form, numbers);
         if (const auto *failure = std::get_if<Status>(&want))
             return {*failure};
-        const Number have = toNumber(baseText, numbers);
+        const Number have = toNumber(baseText, form, numbers);
         if (const auto *failure = std::get_if<Status>(&have))
             return {*failure};
         total = (std::get<double>(want) - std::get<double>(have)) + total;
