@@ -7,6 +7,7 @@
 #include "formdesign.h"
 #include "level.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
@@ -29,6 +30,20 @@ QPixmap banner(QSize size, qreal ratio)
         art = art.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     art.setDevicePixelRatio(ratio);
     return art;
+}
+
+// Numbered and worded as the run-time errors that players already know. The program carries
+// on afterwards, with what they typed still in place.
+std::pair<int, QString> runTimeError(calc::Status failure)
+{
+    switch (failure) {
+    case calc::Status::TypeMismatch:
+        return {13, u"Incompatibilité de type"_s};
+    case calc::Status::Overflow:
+    case calc::Status::Ok: // never reported
+        break;
+    }
+    return {6, u"Dépassement de capacité"_s};
 }
 
 } // namespace
@@ -60,11 +75,22 @@ Form1::~Form1()
     delete aboutWindow;
 }
 
-// Only the five wanted-value boxes are watched.
+// Only the five wanted-value boxes are watched. Text typed through an input method (compose
+// keys, dead keys, on-screen keyboards) arrives as a commit, not as a key press.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && !calc::wantedBoxTakes(static_cast<QKeyEvent *>(event)->text()))
-        return true;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (!calc::wantedBoxTakes(static_cast<QKeyEvent *>(event)->text()))
+            return true;
+        break;
+    case QEvent::InputMethod:
+        if (!calc::wantedBoxTakes(static_cast<QInputMethodEvent *>(event)->commitString()))
+            return true;
+        break;
+    default:
+        break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -137,11 +163,7 @@ calc::StatTexts Form1::wantedStats() const
 
 void Form1::reportFailure(calc::Status status)
 {
-    // Numbered and worded as the run-time errors that players already know; the program then
-    // carries on with what they typed still in place.
-    const auto [number, description] = status == calc::Status::TypeMismatch
-            ? std::pair{13, u"Incompatibilité de type"_s}
-            : std::pair{6, u"Dépassement de capacité"_s};
+    const auto [number, description] = runTimeError(status);
     QMessageBox::critical(this, QString::fromUtf8(appinfo::name),
                           u"Erreur d'exécution '%1' :\n\n%2"_s.arg(number).arg(description));
 }

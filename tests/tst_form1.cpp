@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -91,6 +92,8 @@ private slots:
     void badInput_calculate_reportsErrorAndKeepsEverything();
     void wantedBox_keys_onlyDigitsGetIn_data();
     void wantedBox_keys_onlyDigitsGetIn();
+    void wantedBox_inputMethodCommit_onlyDigitsGetIn_data();
+    void wantedBox_inputMethodCommit_onlyDigitsGetIn();
     void boxesForTheProgram_clickAndType_takeNothing();
     void start_tab_visitsEnabledControlsInOrder();
     void captions_fitTheirControls();
@@ -240,6 +243,29 @@ void TestForm1::wantedBox_keys_onlyDigitsGetIn()
         press(box, keys);
         QCOMPARE(box->text(), text);
     }
+}
+
+void TestForm1::wantedBox_inputMethodCommit_onlyDigitsGetIn_data()
+{
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("digits from a compose key or on-screen keyboard") << "42" << "42";
+    QTest::newRow("an accented letter from a dead key") << "é" << "";
+    QTest::newRow("digits with a sign") << "-5" << "";
+}
+
+void TestForm1::wantedBox_inputMethodCommit_onlyDigitsGetIn()
+{
+    QFETCH(QString, commit);
+    QFETCH(QString, text);
+
+    Form1 window;
+    auto *box = child<QLineEdit>(window, "sag2");
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(box, &event);
+    QCOMPARE(box->text(), text);
 }
 
 void TestForm1::boxesForTheProgram_clickAndType_takeNothing()
