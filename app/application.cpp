@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QScreen>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -32,5 +33,7 @@ void makeFixedWindow(QWidget *window, QPoint clientOrigin)
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // The geometry, unlike move(), places the client area: the window frame comes around it.
-    window->setGeometry(QRect(clientOrigin, window->size()));
+    // The origin is on the primary screen, wherever that lies among the desktop's screens.
+    const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+    window->setGeometry(QRect(screenOrigin + clientOrigin, window->size()));
 }

@@ -7,6 +7,7 @@ void setUpApplication();
 class QPoint;
 class QWidget;
 
-// Makes `window` one the user can move but not resize, minimise or maximise, and puts the
-// top-left corner of its client area at `clientOrigin` on the screen.
+// Gives `window`, whose size its form fixes, a title bar with the system menu and the close box
+// only (no minimise, no maximise), and puts the top-left corner of its client area at
+// `clientOrigin` on the primary screen.
 void makeFixedWindow(QWidget *window, QPoint clientOrigin);

@@ -9,6 +9,8 @@ namespace {
 
 QColor designColour(const QString &name, const QPalette &desktop)
 {
+    if (name.isEmpty())
+        return {};
     if (name.startsWith(u'#'))
         return QColor::fromString(name);
     // The window frame has no palette role; it is black in every usual scheme.
@@ -16,7 +18,10 @@ QColor designColour(const QString &name, const QPalette &desktop)
         return Qt::black;
     bool known = false;
     const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(name.toLatin1(), &known);
-    Q_ASSERT_X(known, "applyFormDesign", qPrintable(name));
+    if (!known) {
+        qWarning("applyFormDesign: no colour named \"%s\"", qPrintable(name));
+        return {};
+    }
     return desktop.color(QPalette::ColorRole(role));
 }
 
@@ -32,17 +37,18 @@ QPalette::ColorRole backgroundRole(const QWidget *widget)
 
 void applyFormDesign(QWidget *form)
 {
-    const QPalette desktop = QApplication::palette();
     const QList<QWidget *> widgets = form->findChildren<QWidget *>() << form;
     for (QWidget *widget : widgets) {
+        // The desktop's palette for this kind of widget: a theme may give text boxes their own.
+        const QPalette desktop = QApplication::palette(widget);
         const QVariant foreground = widget->property("foreground");
         const QVariant background = widget->property("background");
         if (foreground.isValid() || background.isValid()) {
             QPalette palette = widget->palette();
-            if (foreground.isValid())
-                palette.setColor(widget->foregroundRole(), designColour(foreground.toString(), desktop));
-            if (background.isValid()) {
-                palette.setColor(backgroundRole(widget), designColour(background.toString(), desktop));
+            if (const QColor colour = designColour(foreground.toString(), desktop); colour.isValid())
+                palette.setColor(widget->foregroundRole(), colour);
+            if (const QColor colour = designColour(background.toString(), desktop); colour.isValid()) {
+                palette.setColor(backgroundRole(widget), colour);
                 widget->setAutoFillBackground(true);
             }
             // Styles draw a box's frame from the Window colour: on a black form the boxes
