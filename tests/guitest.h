@@ -11,7 +11,8 @@ template<typename T = QWidget>
 T *child(const QWidget &window, const char *name)
 {
     T *widget = window.findChild<T *>(QLatin1StringView(name));
-    Q_ASSERT_X(widget, "child", name);
+    if (!widget)
+        qFatal("%s has no control named %s", qPrintable(window.objectName()), name);
     return widget;
 }
 
