@@ -61,7 +61,8 @@ void Form2::Timer1_Timer()
     const int typed = qRound(ticks);
     // Once the text is complete the last tick has written it all: writing it again would
     // change nothing on screen but would lay the box out anew twenty times a second, for as
-    // long as the window stays open. Only a selection, which a tick clears, is worth the work.
+    // long as the window stays open. Only a selection or a moved cursor, which a tick puts
+    // back, is worth the work.
     const QTextCursor cursor = ui.rtf->textCursor();
     if (typed > aboutText.size() && !cursor.hasSelection() && cursor.position() == 0)
         return;

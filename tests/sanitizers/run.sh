@@ -10,7 +10,7 @@ build=$1
 
 # The inner build leaves out this test and the fuzzer, which would otherwise build again
 # inside it.
-cmake -S "$here/../.." -B "$build" -DWITH_SLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Debug \
+cmake -S "$here/../.." -B "$build" -DD7ADUZAD_SLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined -O1" \
     >/dev/null
 cmake --build "$build" -j2
