@@ -13,6 +13,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -30,6 +32,25 @@ QPixmap banner(QSize size, qreal ratio)
         art = art.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     art.setDevicePixelRatio(ratio);
     return art;
+}
+
+std::u16string_view view(QStringView text)
+{
+    return {text.utf16(), std::size_t(text.size())};
+}
+
+// The desktop's own way of writing numbers, for the computation to read and write them.
+calc::NumberFormat numberFormat(const QLocale &locale)
+{
+    return {locale.decimalPoint().toStdU16String(), locale.negativeSign().toStdU16String(),
+            locale.positiveSign().toStdU16String()};
+}
+
+using BoxTexts = std::array<QString, 5>;
+
+calc::StatTexts statTexts(const BoxTexts &texts)
+{
+    return {view(texts[0]), view(texts[1]), view(texts[2]), view(texts[3]), view(texts[4])};
 }
 
 // Numbered and worded as the run-time errors that players already know. The program carries
@@ -81,11 +102,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (!calc::wantedBoxTakes(static_cast<QKeyEvent *>(event)->text()))
+        if (!calc::wantedBoxTakes(view(static_cast<QKeyEvent *>(event)->text())))
             return true;
         break;
     case QEvent::InputMethod:
-        if (!calc::wantedBoxTakes(static_cast<QInputMethodEvent *>(event)->commitString()))
+        if (!calc::wantedBoxTakes(view(static_cast<QInputMethodEvent *>(event)->commitString())))
             return true;
         break;
     default:
@@ -104,13 +125,17 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::calcul_Click()
 {
-    const calc::LevelResult result = calc::computeLevel(baseStats(), wantedStats(), QLocale::system());
+    const BoxTexts base{ui.force->text(), ui.endu->text(), ui.dext->text(), ui.sag->text(), ui.intel->text()};
+    const BoxTexts wanted{ui.force2->text(), ui.endu2->text(), ui.dext2->text(), ui.sag2->text(),
+                          ui.intel2->text()};
+    const calc::LevelResult result = calc::computeLevel(statTexts(base), statTexts(wanted),
+                                                        numberFormat(QLocale::system()));
     if (result.status != calc::Status::Ok) {
         reportFailure(result.status);
         return;
     }
-    ui.final->setText(result.level);
-    ui.comp->setText(result.skillPoints);
+    ui.final->setText(QString::fromStdU16String(result.level));
+    ui.comp->setText(QString::fromStdU16String(result.skillPoints));
 }
 
 void Form1::x1_Click()
@@ -149,16 +174,6 @@ void Form1::aff(const QString &level1Value)
 {
     for (QLineEdit *box : {ui.endu, ui.dext, ui.sag, ui.intel, ui.force})
         box->setText(level1Value);
-}
-
-calc::StatTexts Form1::baseStats() const
-{
-    return {ui.force->text(), ui.endu->text(), ui.dext->text(), ui.sag->text(), ui.intel->text()};
-}
-
-calc::StatTexts Form1::wantedStats() const
-{
-    return {ui.force2->text(), ui.endu2->text(), ui.dext2->text(), ui.sag2->text(), ui.intel2->text()};
 }
 
 void Form1::reportFailure(calc::Status status)

@@ -9,7 +9,6 @@ class Form2;
 
 namespace calc {
 enum class Status;
-struct StatTexts;
 } // namespace calc
 
 // The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
@@ -38,8 +37,6 @@ private:
     void quit_Click();
 
     void aff(const QString &level1Value);
-    calc::StatTexts baseStats() const;
-    calc::StatTexts wantedStats() const;
 
     Ui::Form1 ui;
     QPointer<Form2> aboutWindow; // has no owner window, so it is ours to delete

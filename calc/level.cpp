@@ -1,10 +1,9 @@
 #include "level.h"
 
-#include <QLocale>
-#include <QRegularExpression>
-
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <string>
 #include <variant>
 
 namespace calc {
@@ -13,49 +12,96 @@ namespace {
 
 using Number = std::variant<double, Status>;
 
-// Blanks, a sign, digits with at most one decimal separator, blanks. QLocale::toDouble on its
-// own also takes exponents, "inf", "nan" and the French "12,5" under an English locale as 125;
-// none of these is a number a player types.
-QRegularExpression numberForm(const QLocale &locale)
+bool isBlank(char16_t c)
 {
-    const QString sign = QRegularExpression::escape(locale.negativeSign()) + u'|'
-            + QRegularExpression::escape(locale.positiveSign());
-    const QString point = QRegularExpression::escape(locale.decimalPoint());
-    return QRegularExpression(QRegularExpression::anchoredPattern(
-            QStringLiteral("[ \\t]*(?:%1)?(?:[0-9]+(?:%2[0-9]*)?|%2[0-9]+)[ \\t]*").arg(sign, point)));
+    return c == u' ' || c == u'\t';
 }
 
-Number toNumber(const QString &text, const QRegularExpression &form, const QLocale &locale)
+bool isDigit(char16_t c)
 {
-    if (!form.match(text).hasMatch())
+    return c >= u'0' && c <= u'9';
+}
+
+bool consume(std::u16string_view &text, std::u16string_view prefix)
+{
+    if (prefix.empty() || !text.starts_with(prefix))
+        return false;
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+// Moves the leading ASCII digits of `text` onto `ascii`; returns how many there were.
+std::size_t takeDigits(std::u16string_view &text, std::string &ascii)
+{
+    std::size_t count = 0;
+    while (count < text.size() && isDigit(text[count]))
+        ascii += char(text[count++]);
+    text.remove_prefix(count);
+    return count;
+}
+
+// Blanks, a sign, digits with at most one decimal separator, blanks: what a player types or
+// pastes. Exponents, "inf", "nan", group separators and other scripts' digits are not numbers
+// here, although the C library would read some of them.
+Number toNumber(std::u16string_view text, const NumberFormat &format)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+
+    // Padded with zeros so that "12," and ",5" reach the reader as "012.0" and "0.50".
+    std::string ascii;
+    if (consume(text, format.negativeSign))
+        ascii += '-';
+    else
+        consume(text, format.positiveSign);
+    ascii += '0';
+    std::size_t digits = takeDigits(text, ascii);
+    const bool wholeNonZero = ascii.find_first_of("123456789") != std::string::npos;
+    ascii += '.';
+    if (consume(text, format.decimalPoint))
+        digits += takeDigits(text, ascii);
+    ascii += '0';
+    if (digits == 0 || !text.empty())
         return Status::TypeMismatch;
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    if (ok)
-        return value;
-    // Well formed but out of range: too large overflows, too small is as near to zero as
-    // a double gets.
-    return std::isinf(value) ? Number(Status::Overflow) : Number(0.0);
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
+                                              std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        // Well formed but out of range: too large overflows, too small is as near to zero as
+        // a double gets.
+        return wholeNonZero ? Number(Status::Overflow) : Number(0.0);
+    }
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return Status::TypeMismatch;
+    return value;
 }
 
-QString toText(double wholeNumber, const QLocale &locale)
+std::u16string toText(double wholeNumber, const NumberFormat &format)
 {
-    // Levels and skill points are whole: written out in full they convert back exactly,
-    // with no exponent that the reading side would refuse.
-    return locale.toString(wholeNumber, 'f', 0);
+    // Levels and skill points are whole: written out in full they convert back exactly, with no
+    // exponent that the reading side would refuse. A negative zero is written "0".
+    std::array<char, 400> buffer; // the largest double has 309 digits
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                            wholeNumber + 0.0, std::chars_format::fixed, 0);
+    std::u16string text;
+    for (const char *c = buffer.data(); c != end; ++c) {
+        if (*c == '-')
+            text += format.negativeSign;
+        else
+            text += char16_t(*c);
+    }
+    return text;
 }
 
 } // namespace
 
-LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const QLocale &locale)
+LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const NumberFormat &format)
 {
-    QLocale numbers = locale;
-    numbers.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    // Compiled once for the ten numbers: compiling costs far more than matching.
-    const QRegularExpression form = numberForm(numbers);
-
     // Endurance comes first: the order of the additions decides the rounding of the total.
-    const std::array<std::pair<const QString &, const QString &>, 5> pairs{{
+    const std::array<std::pair<std::u16string_view, std::u16string_view>, 5> pairs{{
             {wanted.endu, base.endu},
             {wanted.force, base.force},
             {wanted.dext, base.dext},
@@ -65,10 +111,10 @@ LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const Q
 
     double total = 0;
     for (const auto &[wantedText, baseText] : pairs) {
-        const Number want = toNumber(wantedText, form, numbers);
+        const Number want = toNumber(wantedText, format);
         if (const auto *failure = std::get_if<Status>(&want))
             return {*failure};
-        const Number have = toNumber(baseText, form, numbers);
+        const Number have = toNumber(baseText, format);
         if (const auto *failure = std::get_if<Status>(&have))
             return {*failure};
         total = (std::get<double>(want) - std::get<double>(have)) + total;
@@ -82,7 +128,7 @@ LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const Q
     const double skillPoints = level * skillPointsPerLevel;
     if (!std::isfinite(skillPoints))
         return {Status::Overflow};
-    return {Status::Ok, toText(level, numbers), toText(skillPoints, numbers)};
+    return {Status::Ok, toText(level, format), toText(skillPoints, format)};
 }
 
 } // namespace calc

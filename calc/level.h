@@ -1,19 +1,27 @@
 #pragma once
 
-#include <QString>
-
-class QLocale;
+#include <string>
+#include <string_view>
 
 namespace calc {
+
+// How the desktop writes numbers. Each front end reads it from its own locale settings, so that
+// the computation needs none: "12,5" is a number under French settings, "12.5" under English ones.
+struct NumberFormat
+{
+    std::u16string decimalPoint = u".";
+    std::u16string negativeSign = u"-";
+    std::u16string positiveSign = u"+";
+};
 
 // One text per statistic, exactly as its box holds it.
 struct StatTexts
 {
-    QString force;
-    QString endu;
-    QString dext;
-    QString sag;
-    QString intel;
+    std::u16string_view force;
+    std::u16string_view endu;
+    std::u16string_view dext;
+    std::u16string_view sag;
+    std::u16string_view intel;
 };
 
 enum class Status {
@@ -25,15 +33,15 @@ enum class Status {
 struct LevelResult
 {
     Status status = Status::Ok;
-    QString level;       // the level at which the wanted statistics are reached
-    QString skillPoints; // the skill points available at that level
+    std::u16string level;       // the level at which the wanted statistics are reached
+    std::u16string skillPoints; // the skill points available at that level
 };
 
 inline constexpr int statPointsPerLevel = 5;
 inline constexpr int skillPointsPerLevel = 15;
 
-// Reads the texts with the locale's decimal separator and writes the results with it.
+// Reads the texts in the desktop's number format and writes the results in it.
 // On failure the result texts are empty: the caller shows them only on success.
-LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const QLocale &locale);
+LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const NumberFormat &format);
 
 } // namespace calc
