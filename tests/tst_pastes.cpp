@@ -3,7 +3,6 @@
 #include "level.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QTest>
 
 #include <optional>
@@ -11,6 +10,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+std::u16string_view view(QStringView text)
+{
+    return {text.utf16(), std::size_t(text.size())};
+}
 
 // The real window, but a failure is noted instead of shown in a modal box.
 class RecordingForm1 : public Form1
@@ -64,12 +68,12 @@ private slots:
 // characters (the box's limit) made of what a number could hold, and a few letters besides.
 void TestPastes::everyShortPaste_calculate_windowAgreesWithComputation()
 {
-    const QLocale french(QLocale::French, QLocale::France);
+    const calc::NumberFormat french{u",", u"-", u"+"};
     RecordingForm1 window;
     QTest::mouseClick(child(window, "x2"), Qt::LeftButton);
     for (const char *name : {"endu2", "dext2", "sag2", "intel2"})
         QTest::keyClicks(child(window, name), u"40"_s);
-    const calc::StatTexts base{u"30"_s, u"30"_s, u"30"_s, u"30"_s, u"30"_s};
+    const calc::StatTexts base{u"30", u"30", u"30", u"30", u"30"};
     auto *force2 = child<QLineEdit>(window, "force2");
     auto *level = child<QLineEdit>(window, "final");
     auto *points = child<QLineEdit>(window, "comp");
@@ -88,9 +92,10 @@ void TestPastes::everyShortPaste_calculate_windowAgreesWithComputation()
         QTest::mouseClick(calcul, Qt::LeftButton);
 
         const calc::LevelResult computed = calc::computeLevel(
-                base, {text, u"40"_s, u"40"_s, u"40"_s, u"40"_s}, french);
+                base, {view(text), u"40", u"40", u"40", u"40"}, french);
         const Outcome expected = computed.status == calc::Status::Ok
-                ? Outcome{std::nullopt, computed.level, computed.skillPoints}
+                ? Outcome{std::nullopt, QString::fromStdU16String(computed.level),
+                          QString::fromStdU16String(computed.skillPoints)}
                 : Outcome{computed.status, levelBefore, pointsBefore};
         const Outcome shown{window.reported, level->text(), points->text()};
         if (force2->text() != text || shown != expected) {
