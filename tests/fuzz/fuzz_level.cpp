@@ -1,10 +1,13 @@
-// Checks calc::computeLevel on arbitrary bytes. The input is cut at its first nine newlines
-// (byte 0x0A) into ten texts, each decoded as UTF-8: the five level-1 statistics, then the
-// five wanted ones, each group in the order force, endu, dext, sag, intel. Missing texts are
-// empty and the last one keeps any further newlines. Every input runs under a French and an
-// English locale; a broken rule aborts, which libFuzzer reports with the input.
+// Holds calc::computeLevel to the QtCore computation it replaced (oracle::computeLevel) on
+// arbitrary bytes. The input is cut at its first nine newlines (byte 0x0A) into ten texts, each
+// decoded as UTF-8: the five level-1 statistics, then the five wanted ones, each group in the
+// order force, endu, dext, sag, intel. Missing texts are empty and the last one keeps any
+// further newlines. Every input runs under a French and an English locale, handed to the
+// computation as the window hands it; a different outcome or a broken rule aborts, which
+// libFuzzer reports with the input.
 
 #include "level.h"
+#include "oracle/level.h"
 
 #include <QByteArrayView>
 #include <QLocale>
@@ -17,36 +20,80 @@
 
 namespace {
 
-void require(bool holds, const char *rule, const calc::LevelResult &result)
+std::u16string_view view(QStringView text)
+{
+    return {text.utf16(), std::size_t(text.size())};
+}
+
+// As the window makes it from the desktop's locale.
+calc::NumberFormat numberFormat(const QLocale &locale)
+{
+    return {locale.decimalPoint().toStdU16String(), locale.negativeSign().toStdU16String(),
+            locale.positiveSign().toStdU16String()};
+}
+
+using Texts = std::array<QString, 10>;
+
+// What came out of one computation, in a form both sides share.
+struct Outcome
+{
+    int status = 0;
+    QString level;
+    QString skillPoints;
+
+    bool operator==(const Outcome &) const = default;
+};
+
+void require(bool holds, const char *rule, const QLocale &locale, const Outcome &got,
+             const Outcome &expected)
 {
     if (holds)
         return;
-    std::fprintf(stderr, "broken: %s (status %d, level \"%s\", skill points \"%s\")\n", rule,
-                 int(result.status), qUtf8Printable(result.level), qUtf8Printable(result.skillPoints));
+    std::fprintf(stderr,
+                 "broken under %s: %s\n  computation: status %d, level \"%s\", skill points \"%s\"\n"
+                 "  QtCore one:  status %d, level \"%s\", skill points \"%s\"\n",
+                 qUtf8Printable(locale.name()), rule, got.status, qUtf8Printable(got.level),
+                 qUtf8Printable(got.skillPoints), expected.status, qUtf8Printable(expected.level),
+                 qUtf8Printable(expected.skillPoints));
     std::abort();
 }
 
-void check(const calc::StatTexts &base, const calc::StatTexts &wanted, const QLocale &locale)
+void check(const Texts &texts, const QLocale &locale)
 {
-    const calc::LevelResult result = calc::computeLevel(base, wanted, locale);
+    const calc::StatTexts base{view(texts[0]), view(texts[1]), view(texts[2]), view(texts[3]),
+                               view(texts[4])};
+    const calc::StatTexts wanted{view(texts[5]), view(texts[6]), view(texts[7]), view(texts[8]),
+                                 view(texts[9])};
+    const calc::LevelResult result = calc::computeLevel(base, wanted, numberFormat(locale));
+    const Outcome got{int(result.status), QString::fromStdU16String(result.level),
+                      QString::fromStdU16String(result.skillPoints)};
+
+    const oracle::LevelResult old = oracle::computeLevel(
+            {texts[0], texts[1], texts[2], texts[3], texts[4]},
+            {texts[5], texts[6], texts[7], texts[8], texts[9]}, locale);
+    const Outcome expected{int(old.status), old.level, old.skillPoints};
+    require(got == expected, "same outcome as the QtCore computation", locale, got, expected);
+
     switch (result.status) {
     case calc::Status::Ok: {
         bool levelOk = false;
         bool pointsOk = false;
-        const double level = locale.toDouble(result.level, &levelOk);
-        const double points = locale.toDouble(result.skillPoints, &pointsOk);
-        require(levelOk && pointsOk, "results read back as numbers", result);
-        require(std::isfinite(level) && std::isfinite(points), "results are finite", result);
-        require(level == std::trunc(level), "the level is whole", result);
-        require(points == level * calc::skillPointsPerLevel, "skill points are 15 times the level", result);
+        const double level = locale.toDouble(got.level, &levelOk);
+        const double points = locale.toDouble(got.skillPoints, &pointsOk);
+        require(levelOk && pointsOk, "results read back as numbers", locale, got, expected);
+        require(std::isfinite(level) && std::isfinite(points), "results are finite", locale, got, expected);
+        require(level == std::trunc(level), "the level is whole", locale, got, expected);
+        require(points == level * calc::skillPointsPerLevel, "skill points are 15 times the level",
+                locale, got, expected);
         break;
     }
     case calc::Status::TypeMismatch:
     case calc::Status::Overflow:
-        require(result.level.isEmpty() && result.skillPoints.isEmpty(), "a failure has no results", result);
+        require(got.level.isEmpty() && got.skillPoints.isEmpty(), "a failure has no results", locale,
+                got, expected);
         break;
     default:
-        require(false, "a known status", result);
+        require(false, "a known status", locale, got, expected);
     }
 }
 
@@ -54,7 +101,7 @@ void check(const calc::StatTexts &base, const calc::StatTexts &wanted, const QLo
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    std::array<QString, 10> texts;
+    Texts texts;
     QByteArrayView rest(data, qsizetype(size));
     for (std::size_t i = 0; i < texts.size(); ++i) {
         const qsizetype newline = i + 1 < texts.size() ? rest.indexOf('\n') : -1;
@@ -63,12 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         rest = rest.sliced(newline + 1);
     }
-    const calc::StatTexts base{texts[0], texts[1], texts[2], texts[3], texts[4]};
-    const calc::StatTexts wanted{texts[5], texts[6], texts[7], texts[8], texts[9]};
 
     static const QLocale french(QLocale::French, QLocale::France);
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    check(base, wanted, french);
-    check(base, wanted, english);
+    check(texts, french);
+    check(texts, english);
     return 0;
 }
