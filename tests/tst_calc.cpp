@@ -114,6 +114,10 @@ void TestCalc::computeLevel_data()
     QTest::newRow("number below the smallest double counts as zero")
             << fr << zero << stats(u"0,"_s + QString(400, u'0') + u"1"_s, "5", "0", "0", "0")
             << Status::Ok << "1" << "15";
+    // 1e-310: below the normal doubles, which a reader may report as out of range.
+    QTest::newRow("subnormal number keeps its value")
+            << fr << zero << stats(u"0,"_s + QString(309, u'0') + u"1"_s, "0", "0", "0", "0")
+            << Status::Ok << "1" << "15";
     QTest::newRow("large results are written in full, without groups")
             << fr << zero << stats(u"5"_s + QString(20, u'0'), "0", "0", "0", "0") << Status::Ok
             << u"1"_s + QString(20, u'0') << u"15"_s + QString(20, u'0');
