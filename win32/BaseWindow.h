@@ -1,0 +1,104 @@
+#pragma once
+
+#include <windows.h>
+
+// A top-level window owned by a C++ object: the window procedure finds the object through
+// the creation parameters at WM_NCCREATE and keeps it in GWLP_USERDATA. Derived classes answer
+// in HandleMessage, whose switch only hands each message to a named handler.
+template<typename Derived>
+class BaseWindow
+{
+public:
+    BaseWindow() = default;
+    BaseWindow(const BaseWindow &) = delete;
+    BaseWindow &operator=(const BaseWindow &) = delete;
+    ~BaseWindow()
+    {
+        // The derived object is gone by now: the messages of the window's end go to the
+        // default handling.
+        if (window) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            DestroyWindow(window);
+        }
+    }
+
+    HWND hwnd() const { return window; }
+
+protected:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto *self = reinterpret_cast<Derived *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (message == WM_NCCREATE) {
+            self = static_cast<Derived *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+            self->window = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        if (!self)
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->window = nullptr;
+        }
+        return result;
+    }
+
+    // Registers the class once per program, then makes the window.
+    bool createWindow(const wchar_t *className, const wchar_t *title, DWORD style, RECT frame,
+                      HMENU menu, HICON icon, HBRUSH background)
+    {
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW windowClass{sizeof windowClass};
+        if (!GetClassInfoExW(instance, className, &windowClass)) {
+            windowClass.lpfnWndProc = WindowProc;
+            windowClass.hInstance = instance;
+            windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+            windowClass.hIcon = icon;
+            windowClass.hbrBackground = background;
+            windowClass.lpszClassName = className;
+            if (!RegisterClassExW(&windowClass))
+                return false;
+        }
+        return CreateWindowExW(0, className, title, style, frame.left, frame.top, frame.right - frame.left,
+                               frame.bottom - frame.top, nullptr, menu, instance, static_cast<Derived *>(this))
+               != nullptr;
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    // As a dialog box does: the control that had the focus when the window was left gets it
+    // back, and the first control in tab order gets it at first.
+    void OnActivate(WPARAM state)
+    {
+        if (LOWORD(state) == WA_INACTIVE && IsChild(window, GetFocus()))
+            focus = GetFocus();
+    }
+
+    // Tab and Shift+Tab, as IsDialogMessage asks for them: WPARAM is the control to focus
+    // when LPARAM says so, otherwise whether to go backwards.
+    void OnNextDialogControl(WPARAM wParam, LPARAM lParam)
+    {
+        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                         : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+        if (!next)
+            return;
+        SetFocus(next);
+        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+            SendMessageW(next, EM_SETSEL, 0, -1);
+    }
+
+    void OnSetFocus()
+    {
+        if (!focus || !IsChild(window, focus))
+            focus = GetNextDlgTabItem(window, nullptr, FALSE);
+        if (focus)
+            SetFocus(focus);
+    }
+
+private:
+    HWND window = nullptr;
+    HWND focus = nullptr;
+};

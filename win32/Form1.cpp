@@ -1,0 +1,271 @@
+#include "Form1.h"
+
+#include "appinfo.h"
+#include "banner.h"
+#include "digitrule.h"
+#include "level.h"
+#include "numberformat.h"
+#include "texts.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+namespace {
+
+constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+constexpr std::array wantedBoxes{"force2", "endu2", "dext2", "sag2", "intel2"};
+
+HMENU makeMenu()
+{
+    const HMENU plus = CreatePopupMenu();
+    AppendMenuW(plus, MF_STRING, Form1::aboutCommand, design::aboutItem);
+    AppendMenuW(plus, MF_STRING, Form1::quitCommand, design::quitItem);
+    const HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(plus), design::menuTitle);
+    return bar;
+}
+
+std::wstring textOf(HWND box)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(box)), L'\0');
+    GetWindowTextW(box, text.data(), int(text.size()) + 1);
+    return text;
+}
+
+std::u16string_view view(const std::wstring &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.data()), text.size()};
+}
+
+} // namespace
+
+Form1::~Form1()
+{
+    if (banner)
+        DeleteObject(banner);
+}
+
+bool Form1::create()
+{
+    const UINT dpi = windowDpi(nullptr);
+    const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
+                                                    0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    return createWindow(L"Form1", design::form1.title, style, windowFrame(design::form1, style, true, dpi),
+                        makeMenu(), icon, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+HWND Form1::control(std::string_view name) const
+{
+    return GetDlgItem(hwnd(), firstControlId + controlIndex(design::form1Controls, name));
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        if (const LRESULT brush = OnControlColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+            return brush;
+        break;
+    case WM_DRAWITEM:
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        break;
+    case WM_SETFOCUS:
+        OnSetFocus();
+        return 0;
+    case WM_NEXTDLGCTL:
+        OnNextDialogControl(wParam, lParam);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void Form1::OnCreate()
+{
+    createControls(hwnd(), design::form1Controls);
+    for (const char *name : wantedBoxes)
+        SetWindowSubclass(control(name), wantedBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    layOut(GetDpiForWindow(hwnd()));
+}
+
+void Form1::OnCommand(int id, int code)
+{
+    if (id == aboutCommand)
+        return about_Click();
+    if (id == quitCommand)
+        return quit_Click();
+    const int index = id - firstControlId;
+    if (code != BN_CLICKED || index < 0 || index >= int(std::size(design::form1Controls)))
+        return;
+    const std::string_view name = design::form1Controls[index].name;
+    if (name == "calcul")
+        calcul_Click();
+    else if (name == "x1")
+        x1_Click();
+    else if (name == "x2")
+        x2_Click();
+    else if (name == "x3")
+        x3_Click();
+}
+
+LRESULT Form1::OnControlColour(HWND child, HDC dc)
+{
+    return controlColours(design::form1Controls, child, dc, brushes);
+}
+
+void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
+{
+    if (item.hwndItem == control("Image1")) {
+        FillRect(item.hDC, &item.rcItem, brushes.get(design::form1.background));
+        drawBanner(item.hDC, banner, 0, 0);
+    } else {
+        drawButton(item);
+    }
+}
+
+void Form1::OnDpiChanged(UINT dpi, const RECT &suggested)
+{
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(dpi);
+}
+
+void Form1::OnDestroy()
+{
+    // Closing the calculator ends the program, whether the about window is shown, hidden or
+    // not loaded: nothing may keep running without a window.
+    PostQuitMessage(0);
+}
+
+void Form1::calcul_Click()
+{
+    std::array<std::wstring, 5> base;
+    std::array<std::wstring, 5> wanted;
+    const std::array baseBoxes{"force", "endu", "dext", "sag", "intel"};
+    for (std::size_t i = 0; i < base.size(); ++i) {
+        base[i] = textOf(control(baseBoxes[i]));
+        wanted[i] = textOf(control(wantedBoxes[i]));
+    }
+    const calc::LevelResult result
+            = calc::computeLevel({view(base[0]), view(base[1]), view(base[2]), view(base[3]), view(base[4])},
+                                 {view(wanted[0]), view(wanted[1]), view(wanted[2]), view(wanted[3]), view(wanted[4])},
+                                 userNumberFormat());
+    if (result.status != calc::Status::Ok) {
+        reportFailure(result.status);
+        return;
+    }
+    SetWindowTextW(control("final"), wide(result.level).c_str());
+    SetWindowTextW(control("comp"), wide(result.skillPoints).c_str());
+}
+
+void Form1::x1_Click()
+{
+    aff(L"25");
+}
+
+void Form1::x2_Click()
+{
+    aff(L"30");
+}
+
+void Form1::x3_Click()
+{
+    aff(L"35");
+}
+
+void Form1::about_Click()
+{
+    // One about window at most: shown again as it is, hidden or not, with its text as far
+    // as it has got. Its close box unloads it, and then it loads afresh from nothing.
+    if (!about.hwnd() && !about.create())
+        return;
+    ShowWindow(about.hwnd(), SW_SHOW);
+    SetForegroundWindow(about.hwnd());
+}
+
+void Form1::quit_Click()
+{
+    // At once: nothing to save, nothing to ask.
+    DestroyWindow(hwnd());
+}
+
+void Form1::aff(const wchar_t *level1Value)
+{
+    for (const char *box : {"endu", "dext", "sag", "intel", "force"})
+        SetWindowTextW(control(box), level1Value);
+}
+
+void Form1::wanted_KeyPress(wchar_t &keyAscii)
+{
+    // Ctrl+Backspace comes as DEL, which an edit box would insert as a glyph; the Delete key
+    // itself never comes as a character here.
+    if (keyAscii == 0x7F || !calc::wantedBoxTakes(std::u16string_view(reinterpret_cast<char16_t *>(&keyAscii), 1)))
+        keyAscii = 0;
+}
+
+void Form1::reportFailure(calc::Status status)
+{
+    MessageBoxW(hwnd(), wide(design::runTimeErrorMessage(status)).c_str(), appinfo::wideName,
+                MB_OK | MB_ICONERROR);
+}
+
+void Form1::layOut(UINT dpi)
+{
+    fonts.clear();
+    layOutControls(hwnd(), design::form1Controls, dpi, fonts);
+    if (banner)
+        DeleteObject(banner);
+    banner = loadBanner(scaled(design::bannerWidth, dpi), scaled(design::bannerHeight, dpi));
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// The button's face is painted in its design colour, which a themed push button would not do.
+void Form1::drawButton(const DRAWITEMSTRUCT &item)
+{
+    const design::Control &button = design::form1Controls[item.CtlID - firstControlId];
+    RECT face = item.rcItem;
+    FillRect(item.hDC, &face, brushes.get(button.background));
+    DrawEdge(item.hDC, &face, item.itemState & ODS_SELECTED ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    std::wstring caption = textOf(item.hwndItem);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, colourRef(button.foreground));
+    if (item.itemState & ODS_SELECTED)
+        OffsetRect(&face, 1, 1);
+    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&face, -1, -1);
+        DrawFocusRect(item.hDC, &face);
+    }
+}
+
+LRESULT CALLBACK Form1::wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)
+{
+    if (message == WM_CHAR) {
+        auto keyAscii = wchar_t(wParam);
+        reinterpret_cast<Form1 *>(form)->wanted_KeyPress(keyAscii);
+        if (keyAscii == 0)
+            return 0;
+        wParam = keyAscii;
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, wantedBoxProc, 0);
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}

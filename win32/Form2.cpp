@@ -1,0 +1,192 @@
+#include "Form2.h"
+
+#include "texts.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+// The box keeps each line break as one CR, whether the text brought CR LF or, half-way
+// through typing one, a CR alone.
+std::wstring asShown(std::u16string_view typed)
+{
+    std::wstring text;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] == u'\n' && i > 0 && typed[i - 1] == u'\r')
+            continue;
+        text += typed[i] == u'\n' ? L'\r' : wchar_t(typed[i]);
+    }
+    return text;
+}
+
+void paintWhite(HWND box, LONG from, LONG to)
+{
+    CHARRANGE range{from, to};
+    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W white{};
+    white.cbSize = sizeof white;
+    white.dwMask = CFM_COLOR;
+    white.crTextColor = RGB(255, 255, 255);
+    SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&white));
+}
+
+} // namespace
+
+bool Form2::create()
+{
+    static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
+    if (!richEdit)
+        return false;
+    const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
+                                                    0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    return createWindow(L"Form2", design::form2.title, style,
+                        windowFrame(design::form2, style, false, windowDpi(nullptr)), nullptr, icon,
+                        GetSysColorBrush(COLOR_BTNFACE));
+}
+
+HWND Form2::control(std::string_view name) const
+{
+    return GetDlgItem(hwnd(), firstControlId + controlIndex(design::form2Controls, name));
+}
+
+LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == control("Command1"))
+            Command1_Click();
+        return 0;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR *>(lParam)->code == EN_SELCHANGE)
+            OnSelectionChange();
+        return 0;
+    case WM_TIMER:
+        if (wParam == Timer1)
+            Timer1_Timer();
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        break;
+    case WM_SETFOCUS:
+        OnSetFocus();
+        return 0;
+    case WM_NEXTDLGCTL:
+        OnNextDialogControl(wParam, lParam);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_DESTROY:
+        stopTimer();
+        return 0;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void Form2::OnCreate()
+{
+    createControls(hwnd(), design::form2Controls);
+    const HWND rtf = control("rtf");
+    SendMessageW(rtf, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(design::form2Controls[0].background)));
+    SendMessageW(rtf, EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+    SetWindowSubclass(rtf, rtfProc, 0, 0);
+    layOut(GetDpiForWindow(hwnd()));
+    Form_Load();
+    startTimer();
+}
+
+void Form2::OnSelectionChange()
+{
+    // A selection, or a click that moved the cursor, lasts until the next tick, which puts the
+    // cursor back: a complete text needs the timer again for that one tick.
+    if (!updating)
+        startTimer();
+}
+
+void Form2::OnDpiChanged(UINT dpi, const RECT &suggested)
+{
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(dpi);
+}
+
+void Form2::Form_Load()
+{
+    ticks = 0;
+    shown.clear();
+}
+
+void Form2::Timer1_Timer()
+{
+    ++ticks;
+    const auto typed = std::size_t(std::lround(ticks));
+    showInBox(asShown(design::aboutText.substr(0, typed)) + L'|');
+    // Complete, with the cursor back at the start: later ticks would change nothing, so none
+    // comes until a selection needs putting back.
+    if (typed >= design::aboutText.size())
+        stopTimer();
+}
+
+void Form2::Command1_Click()
+{
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+// Only what differs from what the box holds is replaced, one character and the cursor at a
+// tick, and painted white: the box shows what setting the whole text afresh would.
+void Form2::showInBox(const std::wstring &text)
+{
+    const HWND rtf = control("rtf");
+    updating = true;
+    std::size_t same = 0;
+    while (same < shown.size() && same < text.size() && shown[same] == text[same])
+        ++same;
+    if (same != shown.size() || same != text.size()) {
+        CHARRANGE replaced{LONG(same), LONG(shown.size())};
+        SendMessageW(rtf, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
+        SendMessageW(rtf, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str() + same));
+        paintWhite(rtf, LONG(same), LONG(text.size()));
+        shown = text;
+    }
+    SendMessageW(rtf, EM_SETSEL, 0, 0);
+    updating = false;
+}
+
+void Form2::startTimer()
+{
+    if (!timerRunning)
+        timerRunning = SetTimer(hwnd(), Timer1, 50, nullptr) != 0;
+}
+
+void Form2::stopTimer()
+{
+    if (timerRunning)
+        KillTimer(hwnd(), Timer1);
+    timerRunning = false;
+}
+
+void Form2::layOut(UINT dpi)
+{
+    fonts.clear();
+    layOutControls(hwnd(), design::form2Controls, dpi, fonts);
+}
+
+// The box is read-only: it wants the arrows to move about, and leaves Tab, Enter and Escape to
+// the window. Left to itself, a rich-text box in a window that moves the focus as dialog boxes
+// do closes that window on Escape.
+LRESULT CALLBACK Form2::rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTARROWS;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, rtfProc, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
+}

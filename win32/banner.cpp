@@ -1,0 +1,82 @@
+#include "banner.h"
+
+#include "forms.h"
+#include "resource.h"
+
+#include <wincodec.h>
+
+namespace {
+
+// Releases a COM interface at the end of its scope.
+template<typename T>
+struct Com
+{
+    T *p = nullptr;
+    ~Com()
+    {
+        if (p)
+            p->Release();
+    }
+    T *operator->() const { return p; }
+    T **operator&() { return &p; }
+};
+
+} // namespace
+
+HBITMAP loadBanner(int width, int height)
+{
+    const int resource = width * 2 >= 3 * design::bannerWidth ? IDR_BANNER_2X : IDR_BANNER;
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    if (!found)
+        return nullptr;
+    auto *bytes = static_cast<BYTE *>(LockResource(LoadResource(module, found)));
+    const DWORD size = SizeofResource(module, found);
+
+    Com<IWICImagingFactory> factory;
+    Com<IWICStream> stream;
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> frame;
+    Com<IWICFormatConverter> converter;
+    Com<IWICBitmapScaler> scaler;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)))
+        || FAILED(factory->CreateStream(&stream)) || FAILED(stream->InitializeFromMemory(bytes, size))
+        || FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
+        || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
+        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+                                        0, WICBitmapPaletteTypeCustom))
+        || FAILED(factory->CreateBitmapScaler(&scaler))
+        || FAILED(scaler->Initialize(converter.p, UINT(width), UINT(height), WICBitmapInterpolationModeFant)))
+        return nullptr;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down, as WIC writes rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *pixels = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (!bitmap)
+        return nullptr;
+    const UINT stride = UINT(width) * 4;
+    if (FAILED(scaler->CopyPixels(nullptr, stride, stride * UINT(height), static_cast<BYTE *>(pixels)))) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+void drawBanner(HDC dc, HBITMAP banner, int x, int y)
+{
+    BITMAP size{};
+    if (!banner || !GetObjectW(banner, sizeof size, &size))
+        return;
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(memory, banner);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, size.bmWidth, size.bmHeight, blend);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}

@@ -1,0 +1,182 @@
+#include "controls.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <uxtheme.h>
+
+#include <cmath>
+
+int controlIndex(std::span<const design::Control> controls, std::string_view name)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (name == controls[i].name)
+            return int(i);
+    }
+    return -1;
+}
+
+RECT scaledRect(int x, int y, int width, int height, UINT dpi)
+{
+    const int left = scaled(x, dpi);
+    const int top = scaled(y, dpi);
+    return {left, top, left + scaled(width, dpi), top + scaled(height, dpi)};
+}
+
+RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT dpi)
+{
+    RECT frame = scaledRect(window.clientX, window.clientY, window.clientWidth, window.clientHeight, dpi);
+    AdjustWindowRectExForDpi(&frame, style, hasMenu, 0, dpi);
+    return frame;
+}
+
+COLORREF colourRef(design::Colour colour)
+{
+    if (colour & design::systemFlag)
+        return GetSysColor(int(colour & ~design::systemFlag));
+    return COLORREF(colour);
+}
+
+UINT windowDpi(HWND window)
+{
+    return window ? GetDpiForWindow(window) : GetDpiForSystem();
+}
+
+Fonts::~Fonts()
+{
+    clear();
+}
+
+HFONT Fonts::get(const design::Font &font, UINT dpi)
+{
+    const auto key = std::make_tuple(std::wstring(font.face ? font.face : L""), font.centipoints, font.bold, dpi);
+    if (const auto found = made.find(key); found != made.end())
+        return found->second;
+    LOGFONTW logFont{};
+    if (font.face) {
+        // Points to pixels at this density, rounded as the desktop rounds them.
+        logFont.lfHeight = -LONG(std::lround(font.centipoints * double(dpi) / 7200.0));
+        logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+        logFont.lfCharSet = ANSI_CHARSET;
+        lstrcpynW(logFont.lfFaceName, font.face, LF_FACESIZE);
+    } else {
+        // The desktop's message font, as its boxes and buttons show it everywhere.
+        NONCLIENTMETRICSW metrics{sizeof metrics};
+        SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+        logFont = metrics.lfMessageFont;
+    }
+    const HFONT handle = CreateFontIndirectW(&logFont);
+    made.emplace(key, handle);
+    return handle;
+}
+
+void Fonts::clear()
+{
+    for (const auto &[key, handle] : made)
+        DeleteObject(handle);
+    made.clear();
+}
+
+Brushes::~Brushes()
+{
+    for (const auto &[colour, handle] : made)
+        DeleteObject(handle);
+}
+
+HBRUSH Brushes::get(design::Colour colour)
+{
+    if (colour & design::systemFlag)
+        return GetSysColorBrush(int(colour & ~design::systemFlag));
+    if (const auto found = made.find(colour); found != made.end())
+        return found->second;
+    return made[colour] = CreateSolidBrush(COLORREF(colour));
+}
+
+namespace {
+
+struct WindowKind
+{
+    const wchar_t *className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowKind windowKind(const design::Control &control)
+{
+    using design::Kind;
+    const bool disabled = control.flags & design::Disabled;
+    switch (control.kind) {
+    case Kind::Picture:
+        return {WC_STATICW, SS_OWNERDRAW, 0};
+    case Kind::Line:
+        return {WC_STATICW, SS_LEFT, 0};
+    case Kind::Label:
+        return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case Kind::Option:
+        // Tab stops at the chosen one of the group, which the buttons keep up themselves.
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
+    case Kind::TextBox:
+        return {WC_EDITW,
+                ES_AUTOHSCROLL | (control.flags & design::ReadOnly ? ES_READONLY : 0u)
+                        | (disabled ? WS_DISABLED : WS_TABSTOP),
+                WS_EX_CLIENTEDGE};
+    case Kind::Button:
+        return {WC_BUTTONW, DWORD(control.background == design::noColour ? BS_PUSHBUTTON : BS_OWNERDRAW) | WS_TABSTOP, 0};
+    case Kind::RichText:
+        return {MSFTEDIT_CLASS,
+                ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP
+                        | (control.flags & design::ReadOnly ? ES_READONLY : 0u),
+                0};
+    }
+    return {WC_STATICW, 0, 0};
+}
+
+} // namespace
+
+void createControls(HWND parent, std::span<const design::Control> controls)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    bool groupOpen = false;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const design::Control &control = controls[i];
+        const WindowKind kind = windowKind(control);
+        // The option buttons make one group: the arrow keys move between them and Tab enters
+        // the group once. Whatever follows the group starts the next one.
+        const bool option = control.kind == design::Kind::Option;
+        const DWORD group = option != groupOpen || i == 0 ? WS_GROUP : 0;
+        groupOpen = option;
+        const DWORD firstOption = option && group ? WS_TABSTOP : 0;
+        const HWND child = CreateWindowExW(kind.exStyle, kind.className, control.caption,
+                                           WS_CHILD | WS_VISIBLE | kind.style | group | firstOption, 0, 0, 0, 0, parent,
+                                           reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))), instance,
+                                           nullptr);
+        // Themed option buttons ignore the colours their window gives them.
+        if (option)
+            SetWindowTheme(child, L"", L"");
+        if (control.flags & design::FourCharacters)
+            SendMessageW(child, EM_LIMITTEXT, 4, 0);
+    }
+}
+
+void layOutControls(HWND parent, std::span<const design::Control> controls, UINT dpi, Fonts &fonts)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const design::Control &control = controls[i];
+        const HWND child = GetDlgItem(parent, firstControlId + int(i));
+        const RECT place = scaledRect(control.x, control.y, control.width, control.height, dpi);
+        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(control.font, dpi)), TRUE);
+    }
+}
+
+LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc, Brushes &brushes)
+{
+    const int index = GetDlgCtrlID(control) - firstControlId;
+    if (index < 0 || index >= int(controls.size()) || controls[index].background == design::noColour)
+        return 0;
+    const design::Control &design = controls[index];
+    if (design.foreground != design::noColour)
+        SetTextColor(dc, colourRef(design.foreground));
+    SetBkColor(dc, colourRef(design.background));
+    return reinterpret_cast<LRESULT>(brushes.get(design.background));
+}

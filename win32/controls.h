@@ -1,0 +1,80 @@
+#pragma once
+
+#include "forms.h"
+
+#include <windows.h>
+
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+
+// What both windows need to build themselves from their design tables at any density.
+
+// Control ids are the controls' places in their table, from here on; the menu's commands and
+// the dialog manager's IDOK and IDCANCEL stay out of their way.
+inline constexpr int firstControlId = 100;
+
+int controlIndex(std::span<const design::Control> controls, std::string_view name);
+
+inline int scaled(int pixelsAt96, UINT dpi)
+{
+    return MulDiv(pixelsAt96, int(dpi), 96);
+}
+
+RECT scaledRect(int x, int y, int width, int height, UINT dpi);
+
+// The window's frame around its client area, which opens where the design says on the
+// primary screen.
+RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT dpi);
+
+COLORREF colourRef(design::Colour colour);
+
+inline std::wstring wide(std::u16string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
+// The fonts of one window at one density; made again when the density changes.
+class Fonts
+{
+public:
+    Fonts() = default;
+    Fonts(const Fonts &) = delete;
+    Fonts &operator=(const Fonts &) = delete;
+    ~Fonts();
+
+    HFONT get(const design::Font &font, UINT dpi);
+    void clear();
+
+private:
+    std::map<std::tuple<std::wstring, int, bool, UINT>, HFONT> made;
+};
+
+// Brushes for the design's colours: the desktop's own for its colour numbers, made once for RGB.
+class Brushes
+{
+public:
+    Brushes() = default;
+    Brushes(const Brushes &) = delete;
+    Brushes &operator=(const Brushes &) = delete;
+    ~Brushes();
+
+    HBRUSH get(design::Colour colour);
+
+private:
+    std::map<design::Colour, HBRUSH> made;
+};
+
+// Creates the child controls of `parent` from its table, with ids from firstControlId in table
+// order, which is also the tab order.
+void createControls(HWND parent, std::span<const design::Control> controls);
+
+// Puts every control at its place and size for `dpi` and gives it its font.
+void layOutControls(HWND parent, std::span<const design::Control> controls, UINT dpi, Fonts &fonts);
+
+// The colours a label, option button, text box or line paints itself with.
+LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc, Brushes &brushes);
+
+// The window's design density: the screen's where it is, the primary screen's before it exists.
+UINT windowDpi(HWND window);

@@ -1,0 +1,13 @@
+#include "Form1.h"
+#include "application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
+{
+    if (!setUpApplication())
+        return 1;
+    Form1 window;
+    if (!window.create())
+        return 1;
+    ShowWindow(window.hwnd(), show);
+    return runMessageLoop();
+}
