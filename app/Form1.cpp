@@ -6,6 +6,7 @@
 #include "digitrule.h"
 #include "formdesign.h"
 #include "level.h"
+#include "texts.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -51,20 +52,6 @@ using BoxTexts = std::array<QString, 5>;
 calc::StatTexts statTexts(const BoxTexts &texts)
 {
     return {view(texts[0]), view(texts[1]), view(texts[2]), view(texts[3]), view(texts[4])};
-}
-
-// Numbered and worded as the run-time errors that players already know. The program carries
-// on afterwards, with what they typed still in place.
-std::pair<int, QString> runTimeError(calc::Status failure)
-{
-    switch (failure) {
-    case calc::Status::TypeMismatch:
-        return {13, u"Incompatibilité de type"_s};
-    case calc::Status::Overflow:
-    case calc::Status::Ok: // never reported
-        break;
-    }
-    return {6, u"Dépassement de capacité"_s};
 }
 
 } // namespace
@@ -178,7 +165,8 @@ void Form1::aff(const QString &level1Value)
 
 void Form1::reportFailure(calc::Status status)
 {
-    const auto [number, description] = runTimeError(status);
+    // Worded as the run-time errors that players already know; the program carries on
+    // afterwards, with what they typed still in place.
     QMessageBox::critical(this, QString::fromUtf8(appinfo::name),
-                          u"Erreur d'exécution '%1' :\n\n%2"_s.arg(number).arg(description));
+                          QString::fromStdU16String(design::runTimeErrorMessage(status)));
 }

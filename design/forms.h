@@ -51,10 +51,9 @@ inline constexpr Font tahoma825Bold{L"Tahoma", 825, true};
 inline constexpr Font tahoma9Bold{L"Tahoma", 900, true};
 
 enum Flags : unsigned {
-    Disabled = 1,    // takes neither the focus nor input; only the program writes it
+    Disabled = 1, // takes neither the focus nor input; only the program writes it
     ReadOnly = 2,
     FourCharacters = 4, // the user types or pastes at most four characters
-    DigitsOnly = 8,  // the keyboard puts digits and backspace only
 };
 
 struct Control
@@ -103,18 +102,18 @@ inline constexpr Control form1Controls[] = {
     {"Label5_1", Kind::Label, L"Dextérité:", 320, 120, 65, 17, tahoma825, highlightText, black},
     {"Label6_1", Kind::Label, L"Sagesse:", 320, 144, 65, 17, tahoma825, highlightText, black},
     {"Label9", Kind::Label, L"Intelligence:", 320, 168, 65, 17, tahoma825, highlightText, black},
-    {"force2", Kind::TextBox, L"", 400, 72, 41, 19, desktopFont, windowBackground, windowFrame, FourCharacters | DigitsOnly},
-    {"endu2", Kind::TextBox, L"", 400, 96, 41, 19, desktopFont, white, black, FourCharacters | DigitsOnly},
-    {"dext2", Kind::TextBox, L"", 400, 120, 41, 19, desktopFont, white, black, FourCharacters | DigitsOnly},
-    {"sag2", Kind::TextBox, L"", 400, 144, 41, 19, desktopFont, white, black, FourCharacters | DigitsOnly},
-    {"intel2", Kind::TextBox, L"", 400, 168, 41, 19, desktopFont, white, black, FourCharacters | DigitsOnly},
+    {"force2", Kind::TextBox, L"", 400, 72, 41, 19, desktopFont, windowBackground, windowFrame, FourCharacters},
+    {"endu2", Kind::TextBox, L"", 400, 96, 41, 19, desktopFont, white, black, FourCharacters},
+    {"dext2", Kind::TextBox, L"", 400, 120, 41, 19, desktopFont, white, black, FourCharacters},
+    {"sag2", Kind::TextBox, L"", 400, 144, 41, 19, desktopFont, white, black, FourCharacters},
+    {"intel2", Kind::TextBox, L"", 400, 168, 41, 19, desktopFont, white, black, FourCharacters},
     {"Label10", Kind::Label, L"Level Final : ", 16, 216, 81, 17, tahoma9Bold, white, menuText},
     {"final", Kind::TextBox, L"", 104, 216, 41, 19, desktopFont, windowBackground, black, Disabled | ReadOnly},
     {"Label11", Kind::Label, L"Pts de Compétences : ", 248, 216, 145, 17, tahoma9Bold, highlightText, black},
     {"comp", Kind::TextBox, L"", 400, 216, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
     {"calcul", Kind::Button, L"Allez On Calcule :)", 128, 248, 209, 17, desktopFont, buttonText, highlightText},
     // Neither takes the focus: the banner and the lines come last.
-    {"Image1", Kind::Picture, L"R7V Lumo Vareroro", 120, 0, 220, 33, desktopFont, noColour, black},
+    {"Image1", Kind::Picture, L"R7V Lumo Vareroro", 120, 0, 220, 33, desktopFont, noColour, noColour},
     {"Line1", Kind::Line, L"", 143, 48, 3, 144, desktopFont, noColour, highlight},
     {"Line2", Kind::Line, L"", 295, 48, 3, 144, desktopFont, noColour, highlight},
     {"Line3", Kind::Line, L"", 8, 199, 456, 3, desktopFont, noColour, white},
@@ -127,7 +126,7 @@ inline constexpr wchar_t quitItem[] = L"Quitter";
 inline constexpr Window form2{"Form2", L"About !", 454, 210, 247, 167, noColour};
 
 inline constexpr Control form2Controls[] = {
-    {"rtf", Kind::RichText, L"", 0, 0, 249, 137, tahoma825Bold, white, desktopBackground, ReadOnly},
+    {"rtf", Kind::RichText, L"", 0, 0, 249, 137, tahoma825Bold, noColour, desktopBackground, ReadOnly},
     {"Command1", Kind::Button, L"Quitter", 64, 144, 113, 17, desktopFont, noColour, noColour},
 };
 

@@ -19,29 +19,13 @@ inline constexpr std::u16string_view aboutText =
         u"Email : vek@r7v.example.org\r\n"
         u"Enjoy ! :)";
 
-// The failures of the computation, numbered and worded as the run-time errors that players
-// already know.
-struct RunTimeError
-{
-    int number;
-    std::u16string_view description;
-};
-
-inline RunTimeError runTimeError(calc::Status failure)
-{
-    if (failure == calc::Status::TypeMismatch)
-        return {13, u"Incompatibilité de type"};
-    return {6, u"Dépassement de capacité"};
-}
-
-// "Erreur d'exécution '13' :", a blank line, then the description.
+// A failure of the computation, numbered and worded as the run-time error that players
+// already know: "Erreur d'exécution '13' :", a blank line, then its description.
 inline std::u16string runTimeErrorMessage(calc::Status failure)
 {
-    const RunTimeError error = runTimeError(failure);
-    std::u16string message = u"Erreur d'exécution '";
-    for (const char digit : std::to_string(error.number))
-        message += char16_t(digit);
-    return message + u"' :\n\n" + std::u16string(error.description);
+    if (failure == calc::Status::TypeMismatch)
+        return u"Erreur d'exécution '13' :\n\nIncompatibilité de type";
+    return u"Erreur d'exécution '6' :\n\nDépassement de capacité";
 }
 
 } // namespace design
