@@ -130,6 +130,35 @@ WindowKind windowKind(const design::Control &control)
     return {WC_STATICW, 0, 0};
 }
 
+// A disabled box draws its text in the desktop's grey for disabled text, which vanishes on the
+// grey Windows 10 gives the window-frame colour of the Force box: these boxes show their text
+// in their own colours, as the program wrote it.
+LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (message == WM_PAINT) {
+        const auto &design = *reinterpret_cast<const design::Control *>(data);
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(box, &paint);
+        RECT area;
+        GetClientRect(box, &area);
+        SetDCBrushColor(dc, colourRef(design.background));
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        SetTextColor(dc, colourRef(design.foreground));
+        SetBkMode(dc, TRANSPARENT);
+        area.left += LOWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
+        wchar_t text[64]{};
+        GetWindowTextW(box, text, 64);
+        DrawTextW(dc, text, -1, &area, DT_SINGLELINE | DT_NOPREFIX | DT_EDITCONTROL);
+        SelectObject(dc, oldFont);
+        EndPaint(box, &paint);
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, disabledBoxProc, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
 } // namespace
 
 void createControls(HWND parent, std::span<const design::Control> controls)
@@ -154,6 +183,8 @@ void createControls(HWND parent, std::span<const design::Control> controls)
             SetWindowTheme(child, L"", L"");
         if (control.flags & design::FourCharacters)
             SendMessageW(child, EM_LIMITTEXT, 4, 0);
+        if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
+            SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
     }
 }
 
