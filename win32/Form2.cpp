@@ -84,6 +84,9 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange();
+        return 0;
     case WM_DESTROY:
         stopTimer();
         return 0;
@@ -95,12 +98,18 @@ void Form2::OnCreate()
 {
     createControls(hwnd(), design::form2Controls);
     const HWND rtf = control("rtf");
-    SendMessageW(rtf, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(design::form2Controls[0].background)));
+    OnSysColorChange();
     SendMessageW(rtf, EM_SETEVENTMASK, 0, ENM_SELCHANGE);
     SetWindowSubclass(rtf, rtfProc, 0, 0);
     layOut(GetDpiForWindow(hwnd()));
     Form_Load();
     startTimer();
+}
+
+void Form2::OnSysColorChange()
+{
+    const design::Control &rtf = design::form2Controls[controlIndex(design::form2Controls, "rtf")];
+    SendMessageW(control("rtf"), EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(rtf.background)));
 }
 
 void Form2::OnSelectionChange()

@@ -23,6 +23,7 @@ public:
 private:
     void OnCreate();
     void OnSelectionChange();
+    void OnSysColorChange();
     void OnDpiChanged(UINT dpi, const RECT &suggested);
 
     void Form_Load();
