@@ -43,17 +43,21 @@ protected:
         return result;
     }
 
-    // Registers the class once per program, then makes the window.
+    // Registers the class once per program, with the program's icon, then makes the window.
     bool createWindow(const wchar_t *className, const wchar_t *title, DWORD style, RECT frame,
-                      HMENU menu, HICON icon, HBRUSH background)
+                      HMENU menu, HBRUSH background)
     {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW windowClass{sizeof windowClass};
         if (!GetClassInfoExW(instance, className, &windowClass)) {
+            const auto icon = [instance](int size) {
+                return static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, LR_SHARED));
+            };
             windowClass.lpfnWndProc = WindowProc;
             windowClass.hInstance = instance;
             windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            windowClass.hIcon = icon;
+            windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
+            windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
             windowClass.hbrBackground = background;
             windowClass.lpszClassName = className;
             if (!RegisterClassExW(&windowClass))

@@ -50,10 +50,8 @@ Form1::~Form1()
 bool Form1::create()
 {
     const UINT dpi = windowDpi(nullptr);
-    const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
-                                                    0, 0, LR_DEFAULTSIZE | LR_SHARED));
     return createWindow(L"Form1", design::form1.title, style, windowFrame(design::form1, style, true, dpi),
-                        makeMenu(), icon, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+                        makeMenu(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 HWND Form1::control(std::string_view name) const

@@ -42,10 +42,8 @@ bool Form2::create()
     static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
     if (!richEdit)
         return false;
-    const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
-                                                    0, 0, LR_DEFAULTSIZE | LR_SHARED));
     return createWindow(L"Form2", design::form2.title, style,
-                        windowFrame(design::form2, style, false, windowDpi(nullptr)), nullptr, icon,
+                        windowFrame(design::form2, style, false, windowDpi(nullptr)), nullptr,
                         GetSysColorBrush(COLOR_BTNFACE));
 }
 
