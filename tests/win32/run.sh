@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the Windows program and its tests with mingw-w64 in BUILD_DIR, then runs the tests
-# under Wine on an X display of its own, with the desktop at 96 and then at 192 dpi and the
+# under Wine on an X display of its own, with the desktop at 96, 144 and 192 dpi and the
 # French number format. Usage: sh tests/win32/run.sh BUILD_DIR
 set -eu
 
@@ -33,7 +33,7 @@ export DISPLAY=":$(cat "$build/display")"
 "$wineserver" -p </dev/null >/dev/null 2>&1
 "$wine" wineboot </dev/null >/dev/null 2>&1
 
-for dpi in 96 192; do
+for dpi in 96 144 192; do
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
     ctest --test-dir "$build" -L "dpi$dpi" --output-on-failure --timeout 300
 done

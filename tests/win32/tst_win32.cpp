@@ -181,8 +181,8 @@ void checkControls(HWND window, std::span<const design::Control> controls, UINT 
             format.cbSize = sizeof format;
             SendMessageW(control, EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
             checkEqual(std::wstring(format.szFaceName), std::wstring(design.font.face), name + " face");
-            checkEqual(int(format.yHeight), design.font.centipoints / 5,
-                       name + " font height");
+            checkEqual(MulDiv(format.yHeight, int(dpi), 1440), int(std::lround(design.font.centipoints * dpi / 7200.0)),
+                       name + " font height in pixels");
             checkEqual(bool(format.dwEffects & CFE_BOLD), design.font.bold, name + " weight");
         } else if (design.font.face) {
             checkEqual(std::wstring(logFont.lfFaceName), std::wstring(design.font.face), name + " face");
