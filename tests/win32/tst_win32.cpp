@@ -368,6 +368,32 @@ void testCalculation(Form1 &form1)
     }
 }
 
+// The computation as this compiler and its library build it: where their number reader and
+// writer could differ from the Linux ones, at the edges of what a double holds.
+void testComputationEdges()
+{
+    struct Row
+    {
+        const char *name;
+        std::u16string wanted;
+        calc::Status status;
+        std::u16string level;
+    };
+    const Row rows[] = {
+            {"a subnormal number keeps its value", u"0," + std::u16string(309, u'0') + u"1", calc::Status::Ok, u"1"},
+            {"a number below the smallest double counts as 0", u"0," + std::u16string(400, u'0') + u"1", calc::Status::Ok, u"0"},
+            {"a number beyond a double overflows", std::u16string(400, u'9'), calc::Status::Overflow, u""},
+            {"a large result is written in full", u"5" + std::u16string(20, u'0'), calc::Status::Ok, u"1" + std::u16string(20, u'0')},
+            {"an exponent is not a number", u"1e3", calc::Status::TypeMismatch, u""},
+    };
+    const calc::NumberFormat french{u",", u"-", u"+"};
+    for (const Row &row : rows) {
+        const calc::LevelResult result = calc::computeLevel({u"0", u"0", u"0", u"0", u"0"},
+                                                            {row.wanted, u"0", u"0", u"0", u"0"}, french);
+        check(result.status == row.status && result.level == row.level, std::string("computation: ") + row.name);
+    }
+}
+
 std::wstring boxText(HWND rtf)
 {
     GETTEXTLENGTHEX lengthOf{GTL_DEFAULT, 1200};
@@ -564,6 +590,7 @@ int wmain(int argc, wchar_t *argv[])
     check(form1.create(), "the calculator window opens");
     ShowWindow(form1.hwnd(), SW_SHOW);
     pump(100);
+    testComputationEdges();
     testDesign(form1, dpi);
     testFocusOrder(form1);
     testKeyFilter(form1);
