@@ -6,6 +6,7 @@
 #include "digitrule.h"
 #include "formdesign.h"
 #include "level.h"
+#include "qtnumbers.h"
 #include "texts.h"
 
 #include <QInputMethodEvent>
@@ -35,23 +36,11 @@ QPixmap banner(QSize size, qreal ratio)
     return art;
 }
 
-std::u16string_view view(QStringView text)
-{
-    return {text.utf16(), std::size_t(text.size())};
-}
-
-// The desktop's own way of writing numbers, for the computation to read and write them.
-calc::NumberFormat numberFormat(const QLocale &locale)
-{
-    return {locale.decimalPoint().toStdU16String(), locale.negativeSign().toStdU16String(),
-            locale.positiveSign().toStdU16String()};
-}
-
 using BoxTexts = std::array<QString, 5>;
 
 calc::StatTexts statTexts(const BoxTexts &texts)
 {
-    return {view(texts[0]), view(texts[1]), view(texts[2]), view(texts[3]), view(texts[4])};
+    return {utf16(texts[0]), utf16(texts[1]), utf16(texts[2]), utf16(texts[3]), utf16(texts[4])};
 }
 
 } // namespace
@@ -89,11 +78,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (!calc::wantedBoxTakes(view(static_cast<QKeyEvent *>(event)->text())))
+        if (!calc::wantedBoxTakes(utf16(static_cast<QKeyEvent *>(event)->text())))
             return true;
         break;
     case QEvent::InputMethod:
-        if (!calc::wantedBoxTakes(view(static_cast<QInputMethodEvent *>(event)->commitString())))
+        if (!calc::wantedBoxTakes(utf16(static_cast<QInputMethodEvent *>(event)->commitString())))
             return true;
         break;
     default:

@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "guitest.h"
 #include "level.h"
+#include "qtnumbers.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -10,11 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::u16string_view view(QStringView text)
-{
-    return {text.utf16(), std::size_t(text.size())};
-}
 
 // The real window, but a failure is noted instead of shown in a modal box.
 class RecordingForm1 : public Form1
@@ -92,7 +88,7 @@ void TestPastes::everyShortPaste_calculate_windowAgreesWithComputation()
         QTest::mouseClick(calcul, Qt::LeftButton);
 
         const calc::LevelResult computed = calc::computeLevel(
-                base, {view(text), u"40", u"40", u"40", u"40"}, french);
+                base, {utf16(text), u"40", u"40", u"40", u"40"}, french);
         const Outcome expected = computed.status == calc::Status::Ok
                 ? Outcome{std::nullopt, QString::fromStdU16String(computed.level),
                           QString::fromStdU16String(computed.skillPoints)}

@@ -35,6 +35,8 @@ protected:
         }
         if (!self)
             return DefWindowProcW(hwnd, message, wParam, lParam);
+        if (self->moveFocus(message, wParam, lParam))
+            return 0;
         const LRESULT result = self->HandleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -73,36 +75,38 @@ protected:
         return DefWindowProcW(window, message, wParam, lParam);
     }
 
-    // As a dialog box does: the control that had the focus when the window was left gets it
-    // back, and the first control in tab order gets it at first.
-    void OnActivate(WPARAM state)
-    {
-        if (LOWORD(state) == WA_INACTIVE && IsChild(window, GetFocus()))
-            focus = GetFocus();
-    }
-
-    // Tab and Shift+Tab, as IsDialogMessage asks for them: WPARAM is the control to focus
-    // when LPARAM says so, otherwise whether to go backwards.
-    void OnNextDialogControl(WPARAM wParam, LPARAM lParam)
-    {
-        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                         : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-        if (!next)
-            return;
-        SetFocus(next);
-        if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-            SendMessageW(next, EM_SETSEL, 0, -1);
-    }
-
-    void OnSetFocus()
-    {
-        if (!focus || !IsChild(window, focus))
-            focus = GetNextDlgTabItem(window, nullptr, FALSE);
-        if (focus)
-            SetFocus(focus);
-    }
-
 private:
+    // The focus moves as in a dialog box: Tab and Shift+Tab as IsDialogMessage asks for them,
+    // the control that had the focus when the window was left gets it back, and the first
+    // control in tab order gets it at first. Returns whether the message is handled.
+    bool moveFocus(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE && IsChild(window, GetFocus()))
+                focus = GetFocus();
+            return false;
+        case WM_SETFOCUS:
+            if (!focus || !IsChild(window, focus))
+                focus = GetNextDlgTabItem(window, nullptr, FALSE);
+            if (focus)
+                SetFocus(focus);
+            return true;
+        case WM_NEXTDLGCTL: {
+            // WPARAM is the control to focus when LPARAM says so, otherwise whether to go back.
+            const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                             : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+            if (next) {
+                SetFocus(next);
+                if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                    SendMessageW(next, EM_SETSEL, 0, -1);
+            }
+            return true;
+        }
+        }
+        return false;
+    }
+
     HWND window = nullptr;
     HWND focus = nullptr;
 };

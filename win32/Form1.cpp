@@ -77,15 +77,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
         OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
-    case WM_ACTIVATE:
-        OnActivate(wParam);
-        break;
-    case WM_SETFOCUS:
-        OnSetFocus();
-        return 0;
-    case WM_NEXTDLGCTL:
-        OnNextDialogControl(wParam, lParam);
-        return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;

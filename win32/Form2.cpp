@@ -70,15 +70,6 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == Timer1)
             Timer1_Timer();
         return 0;
-    case WM_ACTIVATE:
-        OnActivate(wParam);
-        break;
-    case WM_SETFOCUS:
-        OnSetFocus();
-        return 0;
-    case WM_NEXTDLGCTL:
-        OnNextDialogControl(wParam, lParam);
-        return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;

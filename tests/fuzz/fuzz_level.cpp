@@ -8,6 +8,7 @@
 
 #include "level.h"
 #include "oracle/level.h"
+#include "qtnumbers.h"
 
 #include <QByteArrayView>
 #include <QLocale>
@@ -19,18 +20,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::u16string_view view(QStringView text)
-{
-    return {text.utf16(), std::size_t(text.size())};
-}
-
-// As the window makes it from the desktop's locale.
-calc::NumberFormat numberFormat(const QLocale &locale)
-{
-    return {locale.decimalPoint().toStdU16String(), locale.negativeSign().toStdU16String(),
-            locale.positiveSign().toStdU16String()};
-}
 
 using Texts = std::array<QString, 10>;
 
@@ -60,10 +49,10 @@ void require(bool holds, const char *rule, const QLocale &locale, const Outcome 
 
 void check(const Texts &texts, const QLocale &locale)
 {
-    const calc::StatTexts base{view(texts[0]), view(texts[1]), view(texts[2]), view(texts[3]),
-                               view(texts[4])};
-    const calc::StatTexts wanted{view(texts[5]), view(texts[6]), view(texts[7]), view(texts[8]),
-                                 view(texts[9])};
+    const calc::StatTexts base{utf16(texts[0]), utf16(texts[1]), utf16(texts[2]), utf16(texts[3]),
+                               utf16(texts[4])};
+    const calc::StatTexts wanted{utf16(texts[5]), utf16(texts[6]), utf16(texts[7]), utf16(texts[8]),
+                                 utf16(texts[9])};
     const calc::LevelResult result = calc::computeLevel(base, wanted, numberFormat(locale));
     const Outcome got{int(result.status), QString::fromStdU16String(result.level),
                       QString::fromStdU16String(result.skillPoints)};
