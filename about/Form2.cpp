@@ -3,7 +3,14 @@
 #include "application.h"
 #include "formdesign.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -20,13 +27,16 @@ namespace {
 // Where the window's client area opens on the screen, each time it is created.
 constexpr QPoint clientOrigin{454, 210};
 
-void paintWhite(QTextCursor cursor, int from, int to)
+constexpr int tickMs = 50;
+
+// Adding one to a float no longer changes it from 2^24 on.
+constexpr float lastTick = 16777216.0f;
+
+// What the box holds for the first `typed` characters of the text: each CR LF, and a CR typed
+// alone, is one line break, as setting the text would make it.
+QString asShown(qsizetype typed)
 {
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    QTextCharFormat white;
-    white.setForeground(Qt::white);
-    cursor.mergeCharFormat(white);
+    return Form2::aboutText.left(typed).replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
 }
 
 } // namespace
@@ -42,9 +52,11 @@ Form2::Form2(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
 
     Timer1.setObjectName(u"Timer1"_s);
-    Timer1.setInterval(50);
+    Timer1.setInterval(tickMs);
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(ui.Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(ui.rtf, &QTextEdit::selectionChanged, this, &Form2::boxTouched);
+    connect(ui.rtf, &QTextEdit::cursorPositionChanged, this, &Form2::boxTouched);
 
     Form_Load();
     Timer1.start();
@@ -57,25 +69,147 @@ void Form2::Form_Load()
 
 void Form2::Timer1_Timer()
 {
-    ++ticks;
-    const int typed = qRound(ticks);
-    // Once the text is complete the last tick has written it all: writing it again would
-    // change nothing on screen but would lay the box out anew twenty times a second, for as
-    // long as the window stays open. Only a selection or a moved cursor, which a tick puts
-    // back, is worth the work.
-    const QTextCursor cursor = ui.rtf->textCursor();
-    if (typed > aboutText.size() && !cursor.hasSelection() && cursor.position() == 0)
-        return;
-    ui.rtf->setPlainText(aboutText.left(typed) + u'|');
+    qint64 count = 1;
+    if (hiddenClock.isValid()) {
+        // The timer slept through the ticks since the window was hidden: they count now.
+        count = std::max(ticksSinceHidden() - countedWhileHidden, qint64(1));
+        countedWhileHidden += count;
+    } else if (Timer1.interval() != tickMs) {
+        Timer1.setInterval(tickMs); // this tick came at the rest of one begun before a hide
+    }
+    countTicks(count);
 
-    // A line break counts as one position in the box, so the cursor is found from the end.
-    const int bar = ui.rtf->document()->characterCount() - 2;
-    paintWhite(ui.rtf->textCursor(), 0, bar);
-    paintWhite(ui.rtf->textCursor(), bar, bar + 1);
-    ui.rtf->moveCursor(QTextCursor::Start);
+    if (isVisible())
+        bringBoxUpToDate();
+    else if (Timer1.isActive())
+        sleepUntilComplete();
 }
 
 void Form2::Command1_Click()
 {
     hide();
+}
+
+// Nothing is drawn or laid out while the window is hidden, so the timer need not wake the
+// program 20 times a second to count: it sleeps until the tick that completes the text, and a
+// show before then counts the ticks slept through. The box catches up when it is shown.
+void Form2::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous() && Timer1.isActive())
+        sleepUntilComplete();
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    if (hiddenClock.isValid()) {
+        if (Timer1.isActive()) {
+            const qint64 sinceTick = hiddenClock.elapsed() + hiddenPhaseMs;
+            countTicks(std::max(sinceTick / tickMs - countedWhileHidden, qint64(0)));
+            // The next tick comes when it would have, had the window stayed on screen.
+            Timer1.start(tickMs - sinceTick % tickMs);
+        }
+        hiddenClock.invalidate();
+    }
+    // Before the first paint, which then shows the text as far as it has got.
+    bringBoxUpToDate();
+    QWidget::showEvent(event);
+}
+
+// As many ticks as the float counter takes one at a time.
+void Form2::countTicks(qint64 count)
+{
+    ticks = std::min(ticks + float(count), lastTick);
+}
+
+qint64 Form2::ticksSinceHidden() const
+{
+    return (hiddenClock.elapsed() + hiddenPhaseMs) / tickMs;
+}
+
+void Form2::sleepUntilComplete()
+{
+    if (!hiddenClock.isValid()) {
+        hiddenPhaseMs = tickMs - Timer1.remainingTime();
+        countedWhileHidden = 0;
+        hiddenClock.start();
+    }
+    const qint64 toType = aboutText.size() - qRound(ticks);
+    if (toType <= 0) {
+        // Nothing left to type; a selection or a moved cursor is put back when shown.
+        Timer1.stop();
+        hiddenClock.invalidate();
+        return;
+    }
+    const qint64 wakeAt = (countedWhileHidden + toType) * tickMs - hiddenPhaseMs;
+    Timer1.start(std::max(wakeAt - hiddenClock.elapsed(), qint64(0)));
+}
+
+void Form2::bringBoxUpToDate()
+{
+    const qsizetype typed = std::min(qsizetype(qRound(ticks)), aboutText.size());
+    if (typed > typedInBox) {
+        const QString held = asShown(typedInBox);
+        QString added = asShown(typed).sliced(held.size());
+        if (typedInBox == 0)
+            added += u'|';
+        typedInBox = typed;
+        if (!added.isEmpty()) // a LF after its CR adds nothing
+            typeIn(int(held.size()), added);
+    }
+    // A selection, or a click that moved the cursor, lasts until the next tick, as when each
+    // tick set the whole text afresh.
+    if (const QTextCursor cursor = ui.rtf->textCursor(); cursor.hasSelection() || cursor.position() != 0)
+        ui.rtf->moveCursor(QTextCursor::Start);
+    // Complete and untouched, the box has nothing left for a tick to do.
+    if (typed == aboutText.size())
+        Timer1.stop();
+}
+
+// Setting the whole text at each tick laid all of it out and repainted the whole box. Only
+// what was typed since is inserted, before the bar and already white, so that the box lays out
+// the one paragraph it goes in, and only the few pixels around it are painted again.
+void Form2::typeIn(int position, const QString &text)
+{
+    QTextDocument *document = ui.rtf->document();
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    const QSizeF sizeBefore = layout->documentSize();
+    // Painting a line shapes its text anew unless its block keeps the glyphs of its layout.
+    document->lastBlock().layout()->setCacheEnabled(true);
+    QTextCursor at(document);
+    at.setPosition(position);
+    const QRect before = ui.rtf->cursorRect(at);
+    {
+        // Else the layout has the box repaint everything from the line to its bottom.
+        const QSignalBlocker quiet(layout);
+        QTextCharFormat white;
+        white.setForeground(Qt::white);
+        at.insertText(text, white);
+    }
+    document->lastBlock().layout()->setCacheEnabled(true); // a line break made a new block
+    at.movePosition(QTextCursor::End);
+    const QRect after = ui.rtf->cursorRect(at);
+    if (const QSizeF size = layout->documentSize(); size != sizeBefore)
+        emit layout->documentSizeChanged(size); // for the scroll bars, which it was kept from
+
+    // Repainted at once rather than at the next pass of the event loop, which would wake it
+    // once more. Around the old bar, the characters typed over it and the new bar, with a
+    // line's height either side for glyphs that reach beyond their advance; when the text went
+    // on to a new line, both lines whole, since a word may have moved down.
+    QWidget *page = ui.rtf->viewport();
+    const int margin = before.height();
+    if (after.top() == before.top())
+        page->repaint(QRect(QPoint(before.left() - margin, before.top()),
+                            QPoint(after.right() + margin, after.bottom())));
+    else
+        page->repaint(QRect(QPoint(0, before.top()), QPoint(page->width(), after.bottom())));
+}
+
+// Once the text is complete the timer stops; a selection, or a click that moved the cursor,
+// starts it again so that the next tick puts them back.
+void Form2::boxTouched()
+{
+    const QTextCursor cursor = ui.rtf->textCursor();
+    if (!Timer1.isActive() && (cursor.hasSelection() || cursor.position() != 0))
+        Timer1.start(tickMs);
 }

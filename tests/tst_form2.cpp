@@ -3,6 +3,8 @@
 #include "guitest.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -92,8 +94,13 @@ private slots:
     void counterNear2To24_ticks_textStaysAndCounterStops_data();
     void counterNear2To24_ticks_textStaysAndCounterStops();
     void ticks_lookAsTheTextSetAfresh();
+    void ticks_repaintAllTheyChange();
     void selection_lastsUntilTheNextTick_data();
     void selection_lastsUntilTheNextTick();
+    void completeText_timerStopsUntilTheBoxIsTouched_data();
+    void completeText_timerStopsUntilTheBoxIsTouched();
+    void hidden_timerSleeps_showCountsTheTicksSleptThrough();
+    void hidden_textCompletes_timerStops();
     void completeText_fitsWithoutScrolling();
     void about_opened_atItsPlaceWithAnEmptyBox();
     void aboutTwice_onlyOneWindowAndTextGoesOn();
@@ -188,6 +195,27 @@ void TestForm2::ticks_lookAsTheTextSetAfresh()
     }
 }
 
+// A tick repaints only around what it typed: what is on screen must still be the whole box
+// drawn anew, through the line breaks and the words that wrap. (The offscreen platform shows
+// the window at a screen scale of 1 only.)
+void TestForm2::ticks_repaintAllTheyChange()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QWidget *page = box(about)->viewport();
+    // The box reaches past the window's right edge.
+    const QRect area = QRect(page->mapTo(about, QPoint()), page->size()) & about->rect();
+    for (int typed = 1; typed <= 260; ++typed) {
+        tick(about, 1);
+        QCoreApplication::processEvents();
+        const QImage onScreen = about->screen()->grabWindow(about->winId()).toImage().copy(area);
+        QVERIFY2(onScreen.convertToFormat(QImage::Format_RGB32)
+                         == about->grab(area).toImage().convertToFormat(QImage::Format_RGB32),
+                 qPrintable(u"tick %1"_s.arg(typed)));
+    }
+}
+
 void TestForm2::selection_lastsUntilTheNextTick_data()
 {
     QTest::addColumn<int>("ticks");
@@ -220,6 +248,80 @@ void TestForm2::selection_lastsUntilTheNextTick()
     QVERIFY(!box(about)->textCursor().hasSelection());
     QCOMPARE(box(about)->textCursor().position(), 0);
     QCOMPARE(box(about)->toPlainText(), shown(ticks + 1));
+}
+
+void TestForm2::completeText_timerStopsUntilTheBoxIsTouched_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+
+    QTest::newRow("a click moves the cursor") << QPoint(120, 20) << QPoint(120, 20);
+    QTest::newRow("a drag selects") << QPoint(4, 4) << QPoint(120, 20);
+}
+
+void TestForm2::completeText_timerStopsUntilTheBoxIsTouched()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    tick(about, 255);
+    timerOf(about)->start();
+    tick(about, 1);
+    QVERIFY(!timerOf(about)->isActive());
+
+    QWidget *page = box(about)->viewport();
+    QTest::mousePress(page, Qt::LeftButton, {}, from);
+    QTest::mouseMove(page, to);
+    QTest::mouseRelease(page, Qt::LeftButton, {}, to);
+    QVERIFY(timerOf(about)->isActive());
+    QTRY_VERIFY(!timerOf(about)->isActive());
+    QVERIFY(!box(about)->textCursor().hasSelection());
+    QCOMPARE(box(about)->textCursor().position(), 0);
+}
+
+// Hidden, the window is neither drawn nor laid out: its timer does not tick every 50 ms, and
+// the ticks it slept through are counted when it is shown, before its first paint.
+void TestForm2::hidden_timerSleeps_showCountsTheTicksSleptThrough()
+{
+    Form1 window;
+    Form2 *about = triggerAbout(window);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QTest::mouseClick(about->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
+    QElapsedTimer hidden;
+    hidden.start();
+    const float atHide = about->ticks;
+    const QString boxAtHide = box(about)->toPlainText();
+
+    QTest::qWait(400);
+    QCOMPARE(about->ticks, atHide);
+    QCOMPARE(box(about)->toPlainText(), boxAtHide);
+    QVERIFY(timerOf(about)->isActive());
+
+    window.findChild<QAction *>(u"about"_s)->trigger();
+    const qint64 slept = hidden.elapsed() / 50;
+    QVERIFY2(qAbs(about->ticks - atHide - slept) <= 1,
+             qPrintable(u"%1 ticks counted for %2 slept through"_s.arg(about->ticks - atHide).arg(slept)));
+    QCOMPARE(box(about)->toPlainText(), shown(qRound(about->ticks)));
+}
+
+// The text completes while the window is hidden: the timer wakes then, once, and stops.
+void TestForm2::hidden_textCompletes_timerStops()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    tick(about, 250);
+    timerOf(about)->start();
+    QTest::mouseClick(about->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
+    QTRY_VERIFY(!timerOf(about)->isActive());
+    QCOMPARE(qRound(about->ticks), 256);
+
+    window.findChild<QAction *>(u"about"_s)->trigger();
+    QCOMPARE(box(about)->toPlainText(), shown(256));
+    QVERIFY(allWhite(box(about)->document()));
+    QVERIFY(!timerOf(about)->isActive());
 }
 
 void TestForm2::completeText_fitsWithoutScrolling()
