@@ -6,9 +6,46 @@
 #include <QFont>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 96, 128})
+        icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+// Decoding the six sizes of the icon, and handing them to the window system with the first
+// window, took longer than anything else the program added to a bare Qt window before that
+// window appeared, and its first frame does not show the icon. The windows get it once the
+// first of them has been drawn.
+class IconOnceDrawn : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()
+            && static_cast<QWindow *>(watched)->isExposed()) {
+            // Posted, so that it comes after the frame this expose is about to draw.
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(programIcon()); });
+            qApp->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void setUpApplication()
 {
@@ -17,10 +54,7 @@ void setUpApplication()
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id));
 
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 96, 128})
-        icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    qApp->installEventFilter(new IconOnceDrawn(qApp));
 
     // The windows are drawn for Tahoma, which few desktops outside Windows have. The face
     // fontconfig puts in its place, DejaVu Sans, is too wide for several captions; Liberation
