@@ -4,6 +4,10 @@
 #include "formdesign.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGlyphRun>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -39,6 +43,16 @@ QString asShown(qsizetype typed)
     return Form2::aboutText.left(typed).replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
 }
 
+// Where each line of `block` begins, from the block's start.
+QList<int> lineStarts(const QTextBlock &block)
+{
+    QList<int> starts;
+    const QTextLayout *layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i)
+        starts.append(layout->lineAt(i).textStart());
+    return starts;
+}
+
 } // namespace
 
 Form2::Form2(QWidget *parent)
@@ -57,6 +71,7 @@ Form2::Form2(QWidget *parent)
     connect(ui.Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(ui.rtf, &QTextEdit::selectionChanged, this, &Form2::boxTouched);
     connect(ui.rtf, &QTextEdit::cursorPositionChanged, this, &Form2::boxTouched);
+    ui.rtf->viewport()->installEventFilter(this);
 
     Form_Load();
     Timer1.start();
@@ -174,8 +189,11 @@ void Form2::typeIn(int position, const QString &text)
     QTextDocument *document = ui.rtf->document();
     QAbstractTextDocumentLayout *layout = document->documentLayout();
     const QSizeF sizeBefore = layout->documentSize();
+    const int blocksBefore = document->blockCount();
+    const QTextBlock block = document->lastBlock();
+    const QList<int> linesBefore = lineStarts(block);
     // Painting a line shapes its text anew unless its block keeps the glyphs of its layout.
-    document->lastBlock().layout()->setCacheEnabled(true);
+    block.layout()->setCacheEnabled(true);
     QTextCursor at(document);
     at.setPosition(position);
     const QRect before = ui.rtf->cursorRect(at);
@@ -192,17 +210,74 @@ void Form2::typeIn(int position, const QString &text)
     if (const QSizeF size = layout->documentSize(); size != sizeBefore)
         emit layout->documentSizeChanged(size); // for the scroll bars, which it was kept from
 
-    // Repainted at once rather than at the next pass of the event loop, which would wake it
-    // once more. Around the old bar, the characters typed over it and the new bar, with a
-    // line's height either side for glyphs that reach beyond their advance; when the text went
-    // on to a new line, both lines whole, since a word may have moved down.
+    // Repainted at once rather than at the next pass of the event loop, which would wake the
+    // program once more.
     QWidget *page = ui.rtf->viewport();
-    const int margin = before.height();
-    if (after.top() == before.top())
-        page->repaint(QRect(QPoint(before.left() - margin, before.top()),
-                            QPoint(after.right() + margin, after.bottom())));
-    else
-        page->repaint(QRect(QPoint(0, before.top()), QPoint(page->width(), after.bottom())));
+    const QList<int> linesAfter = lineStarts(block);
+    if (document->blockCount() == blocksBefore && linesAfter == linesBefore) {
+        // Only the end of the last line changed: the old bar, what was typed over it and the
+        // new bar, with a line's height either side for glyphs that reach beyond their advance.
+        const int margin = before.height();
+        typingArea = QRect(QPoint(before.left() - margin, before.top()),
+                           QPoint(after.right() + margin, after.bottom()));
+        page->repaint(typingArea);
+        typingArea = QRect();
+        return;
+    }
+    // A word went down to a new line, or back up, or a line break began a paragraph: every line
+    // from the first that changed, whole. A line ends where the next begins, so the line before
+    // the first that begins elsewhere changed too.
+    const auto moved = std::mismatch(linesAfter.cbegin(), linesAfter.cend(), linesBefore.cbegin(),
+                                     linesBefore.cend()).first;
+    int top = before.top();
+    if (moved != linesAfter.cbegin() && moved != linesAfter.cend()) {
+        at.setPosition(block.position() + *std::prev(moved));
+        top = std::min(top, ui.rtf->cursorRect(at).top());
+    }
+    page->repaint(QRect(QPoint(0, top), QPoint(page->width(), after.bottom())));
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && typingArea.isValid() && watched == ui.rtf->viewport()
+        && typingArea.contains(static_cast<QPaintEvent *>(event)->rect())
+        && !ui.rtf->textCursor().hasSelection()) {
+        paintTyping();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The box draws, and looks up in the font's cache, every glyph of each line that the repaint
+// reaches, some fifty, for the three that changed. The same glyph runs are drawn here, the same
+// way, over the background Qt has already filled in, but only those of the lines that reach
+// the repainted area: those of the last paragraph, and of the ones above it if they reach down
+// that far.
+void Form2::paintTyping()
+{
+    QWidget *page = ui.rtf->viewport();
+    const QTextDocument *document = ui.rtf->document();
+    const QAbstractTextDocumentLayout *layout = document->documentLayout();
+    const QPointF scrolled(ui.rtf->horizontalScrollBar()->value(),
+                           ui.rtf->verticalScrollBar()->value());
+    QPainter painter(page);
+    painter.setPen(Qt::white);
+    for (QTextBlock block = document->lastBlock(); block.isValid(); block = block.previous()) {
+        const QTextLayout *text = block.layout();
+        const QPointF origin = layout->blockBoundingRect(block).topLeft() - text->boundingRect().topLeft()
+                - scrolled;
+        for (int i = text->lineCount() - 1; i >= 0; --i) {
+            const QTextLine line = text->lineAt(i);
+            const QRectF lineRect = line.rect().translated(origin);
+            if (lineRect.bottom() < typingArea.top())
+                return;
+            if (!lineRect.intersects(typingArea))
+                continue;
+            const QList<QGlyphRun> runs = line.glyphRuns();
+            for (const QGlyphRun &run : runs)
+                painter.drawGlyphRun(origin, run);
+        }
+    }
 }
 
 // Once the text is complete the timer stops; a selection, or a click that moved the cursor,

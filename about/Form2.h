@@ -21,6 +21,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -32,6 +33,7 @@ private:
     void sleepUntilComplete();
     void bringBoxUpToDate();
     void typeIn(int position, const QString &text);
+    void paintTyping();
     void boxTouched();
 
     Ui::Form2 ui;
@@ -39,6 +41,7 @@ private:
     float ticks = 0; // stops growing at 2^24 ticks, long after the text is complete
 
     qsizetype typedInBox = 0; // characters of aboutText the box holds, before the bar
+    QRect typingArea;         // of the box's page, while a tick repaints it
     // While the window is hidden the timer sleeps until the text would be complete; the ticks
     // it sleeps through are counted from this clock: since the hide, plus the part of a tick
     // gone by then.

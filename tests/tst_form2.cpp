@@ -94,6 +94,7 @@ private slots:
     void counterNear2To24_ticks_textStaysAndCounterStops_data();
     void counterNear2To24_ticks_textStaysAndCounterStops();
     void ticks_lookAsTheTextSetAfresh();
+    void ticks_repaintAllTheyChange_data();
     void ticks_repaintAllTheyChange();
     void selection_lastsUntilTheNextTick_data();
     void selection_lastsUntilTheNextTick();
@@ -195,13 +196,28 @@ void TestForm2::ticks_lookAsTheTextSetAfresh()
     }
 }
 
+void TestForm2::ticks_repaintAllTheyChange_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("the form's font") << QString();
+    // Its lines break elsewhere, and a word goes back up to the line above as the next is typed.
+    QTest::newRow("a monospace font") << u"DejaVu Sans Mono"_s;
+}
+
 // A tick repaints only around what it typed: what is on screen must still be the whole box
 // drawn anew, through the line breaks and the words that wrap. (The offscreen platform shows
 // the window at a screen scale of 1 only.)
 void TestForm2::ticks_repaintAllTheyChange()
 {
+    QFETCH(QString, family);
+
     Form1 window;
     Form2 *about = openAbout(window);
+    if (!family.isEmpty()) {
+        QFont font = box(about)->font();
+        font.setFamily(family);
+        box(about)->setFont(font);
+    }
     QVERIFY(QTest::qWaitForWindowExposed(about));
     QWidget *page = box(about)->viewport();
     // The box reaches past the window's right edge.
