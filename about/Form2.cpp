@@ -4,11 +4,13 @@
 #include "formdesign.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QtMath>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -211,15 +213,17 @@ void Form2::typeIn(int position, const QString &text)
         emit layout->documentSizeChanged(size); // for the scroll bars, which it was kept from
 
     // Repainted at once rather than at the next pass of the event loop, which would wake the
-    // program once more.
+    // program once more. Glyphs may reach past the top or the bottom of their line, as the bar
+    // does by a pixel in some fonts: so far again above and below.
     QWidget *page = ui.rtf->viewport();
+    const int reach = inkBeyondLines();
     const QList<int> linesAfter = lineStarts(block);
     if (document->blockCount() == blocksBefore && linesAfter == linesBefore) {
         // Only the end of the last line changed: the old bar, what was typed over it and the
         // new bar, with a line's height either side for glyphs that reach beyond their advance.
         const int margin = before.height();
-        typingArea = QRect(QPoint(before.left() - margin, before.top()),
-                           QPoint(after.right() + margin, after.bottom()));
+        typingArea = QRect(QPoint(before.left() - margin, before.top() - reach),
+                           QPoint(after.right() + margin, after.bottom() + reach));
         page->repaint(typingArea);
         typingArea = QRect();
         return;
@@ -234,7 +238,18 @@ void Form2::typeIn(int position, const QString &text)
         at.setPosition(block.position() + *std::prev(moved));
         top = std::min(top, ui.rtf->cursorRect(at).top());
     }
-    page->repaint(QRect(QPoint(0, top), QPoint(page->width(), after.bottom())));
+    page->repaint(QRect(QPoint(0, top - reach), QPoint(page->width(), after.bottom() + reach)));
+}
+
+// How far any glyph of the text, or the bar, reaches above or below the lines of the box.
+int Form2::inkBeyondLines()
+{
+    if (inkReach < 0) {
+        const QFontMetricsF metrics(ui.rtf->font());
+        const QRectF ink = metrics.boundingRect(QString(aboutText).remove(u'\r').remove(u'\n') + u'|');
+        inkReach = qCeil(std::max({-ink.top() - metrics.ascent(), ink.bottom() - metrics.descent(), 0.0}));
+    }
+    return inkReach;
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)

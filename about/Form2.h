@@ -34,6 +34,7 @@ private:
     void bringBoxUpToDate();
     void typeIn(int position, const QString &text);
     void paintTyping();
+    int inkBeyondLines();
     void boxTouched();
 
     Ui::Form2 ui;
@@ -42,6 +43,7 @@ private:
 
     qsizetype typedInBox = 0; // characters of aboutText the box holds, before the bar
     QRect typingArea;         // of the box's page, while a tick repaints it
+    int inkReach = -1;        // pixels, once worked out
     // While the window is hidden the timer sleeps until the text would be complete; the ticks
     // it sleeps through are counted from this clock: since the hide, plus the part of a tick
     // gone by then.
