@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "formdesign.h"
+#include "texts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -20,13 +21,8 @@
 
 using namespace Qt::StringLiterals;
 
-const QString Form2::aboutText = u"R7V Lumo Vareroro :) By Vek\r\n"
-                                 u"Entrez simplement vos stats souhaitées et le programme calculera :\r\n"
-                                 u"- Le level auquel les stats sont atteintes,\r\n"
-                                 u"- Et le nombre de points de compétences disponibles.\r\n"
-                                 u"Sa sert toujours :p\r\n"
-                                 u"Email : vek@r7v.example.org\r\n"
-                                 u"Enjoy ! :)"_s;
+// Written once for both programs, in design/texts.h.
+const QString Form2::aboutText = QStringView(design::aboutText.data(), qsizetype(design::aboutText.size())).toString();
 
 namespace {
 
