@@ -37,6 +37,13 @@ protected:
             return DefWindowProcW(hwnd, message, wParam, lParam);
         if (self->moveFocus(message, wParam, lParam))
             return 0;
+        // On a screen of another density the frame takes the place and size the desktop
+        // suggests; the window then lays its controls out anew in its own handler.
+        if (message == WM_DPICHANGED) {
+            const RECT &frame = *reinterpret_cast<const RECT *>(lParam);
+            SetWindowPos(hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         const LRESULT result = self->HandleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -56,7 +56,7 @@ bool Form1::create()
 
 HWND Form1::control(std::string_view name) const
 {
-    return GetDlgItem(hwnd(), firstControlId + controlIndex(design::form1Controls, name));
+    return controlNamed(hwnd(), design::form1Controls, name);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -78,7 +78,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        layOut(HIWORD(wParam));
         return 0;
     case WM_SYSCOLORCHANGE:
         // The desktop's colour scheme changed: every control takes its colours anew.
@@ -132,13 +132,6 @@ void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
     } else {
         drawButton(item);
     }
-}
-
-void Form1::OnDpiChanged(UINT dpi, const RECT &suggested)
-{
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layOut(dpi);
 }
 
 void Form1::OnDestroy()

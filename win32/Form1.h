@@ -36,7 +36,6 @@ private:
     void OnCommand(int id, int code);
     LRESULT OnControlColour(HWND control, HDC dc);
     void OnDrawItem(const DRAWITEMSTRUCT &item);
-    void OnDpiChanged(UINT dpi, const RECT &suggested);
     void OnDestroy();
 
     void calcul_Click();

@@ -49,7 +49,7 @@ bool Form2::create()
 
 HWND Form2::control(std::string_view name) const
 {
-    return GetDlgItem(hwnd(), firstControlId + controlIndex(design::form2Controls, name));
+    return controlNamed(hwnd(), design::form2Controls, name);
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -71,7 +71,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             Timer1_Timer();
         return 0;
     case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        layOut(HIWORD(wParam));
         return 0;
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
@@ -107,13 +107,6 @@ void Form2::OnSelectionChange()
     // cursor back: a complete text needs the timer again for that one tick.
     if (!updating)
         startTimer();
-}
-
-void Form2::OnDpiChanged(UINT dpi, const RECT &suggested)
-{
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layOut(dpi);
 }
 
 void Form2::Form_Load()

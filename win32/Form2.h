@@ -24,7 +24,6 @@ private:
     void OnCreate();
     void OnSelectionChange();
     void OnSysColorChange();
-    void OnDpiChanged(UINT dpi, const RECT &suggested);
 
     void Form_Load();
     void Timer1_Timer();

@@ -17,6 +17,11 @@ inline constexpr int firstControlId = 100;
 
 int controlIndex(std::span<const design::Control> controls, std::string_view name);
 
+inline HWND controlNamed(HWND window, std::span<const design::Control> controls, std::string_view name)
+{
+    return GetDlgItem(window, firstControlId + controlIndex(controls, name));
+}
+
 inline int scaled(int pixelsAt96, UINT dpi)
 {
     return MulDiv(pixelsAt96, int(dpi), 96);
