@@ -28,12 +28,14 @@ trap stop EXIT
 while [ ! -s "$build/display" ]; do sleep 0.1; done
 export DISPLAY=":$(cat "$build/display")"
 
-# Wine's server and services start here, not inside a test, whose output CTest would then
-# wait on for as long as they run; and none of them may hold this script's output either.
-"$wineserver" -p </dev/null >/dev/null 2>&1
-"$wine" wineboot </dev/null >/dev/null 2>&1
-
 for dpi in 96 144 192; do
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+    # Wine 10 reads the density once, when its server and desktop start: both start anew
+    # for each density. Server and services start here, not inside a test, whose output
+    # CTest would then wait on for as long as they run; nor may they hold this script's output.
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w
+    "$wineserver" -p </dev/null >/dev/null 2>&1
+    "$wine" wineboot </dev/null >/dev/null 2>&1
     ctest --test-dir "$build" -L "dpi$dpi" --output-on-failure --timeout 300
 done
