@@ -108,7 +108,13 @@ void Form1::OnCommand(int id, int code)
     const int index = id - firstControlId;
     if (code != BN_CLICKED || index < 0 || index >= int(std::size(design::form1Controls)))
         return;
-    const std::string_view name = design::form1Controls[index].name;
+    const design::Control &source = design::form1Controls[index];
+    // An option button that is not chosen also reports a click when it takes the focus, as
+    // Windows and Wine 10 do, the first option as soon as the window opens: a preset runs only
+    // for the option that is chosen.
+    if (source.kind == design::Kind::Option && SendDlgItemMessageW(hwnd(), id, BM_GETCHECK, 0, 0) != BST_CHECKED)
+        return;
+    const std::string_view name = source.name;
     if (name == "calcul")
         calcul_Click();
     else if (name == "x1")

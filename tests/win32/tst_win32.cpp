@@ -273,6 +273,68 @@ void testFocusOrder(Form1 &form1)
     check(GetFocus() == form1.control("x2"), "the down arrow moves within the option group");
 }
 
+// What an option button that is not chosen tells its window when it takes the focus, as
+// Windows and Wine 10 send it and Wine 8 does not.
+void focusNotification(Form1 &form1, const char *option)
+{
+    const HWND button = form1.control(option);
+    SendMessageW(form1.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
+}
+
+const char *chosenOption(Form1 &form1)
+{
+    for (const char *option : {"x1", "x2", "x3"}) {
+        if (SendMessageW(form1.control(option), BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return option;
+    }
+    return "none";
+}
+
+const char *const allBoxes[] = {"force", "endu", "dext", "sag", "intel", "force2", "endu2", "dext2", "sag2", "intel2", "final", "comp"};
+
+// The window opens as designed: the focus on x1, nothing chosen, every box empty.
+void testOpening(Form1 &form1)
+{
+    SetForegroundWindow(form1.hwnd());
+    SetFocus(form1.hwnd());
+    pump();
+    focusNotification(form1, "x1");
+    check(GetFocus() == form1.control("x1"), "opening: the focus is on x1");
+    check(std::string(chosenOption(form1)) == "none", "opening: no option is chosen");
+    for (const char *box : allBoxes)
+        checkEqual(textOf(form1.control(box)), std::wstring(), std::string("opening: empty box ") + box);
+}
+
+// A preset runs when its option is chosen by a click, Space or an arrow key, never because an
+// option takes the focus. Starts where the tab order's test leaves x2 chosen and focused.
+void testPresetsWhenChosen(Form1 &form1)
+{
+    struct Row
+    {
+        const char *name;
+        std::function<void()> action;
+        const char *chosen;
+        std::wstring level1;
+    };
+    const Row rows[] = {
+            {"x1 taking the focus changes nothing", [&form1] {
+                 SetFocus(form1.control("x1"));
+                 focusNotification(form1, "x1");
+             }, "x2", L"30"},
+            {"Space on the focused x1 chooses it", [] { pressKey(VK_SPACE); }, "x1", L"25"},
+            {"the down arrow chooses x2", [] { pressKey(VK_DOWN); }, "x2", L"30"},
+            {"a click on x3 chooses it", [&form1] { click(form1.control("x3")); }, "x3", L"35"},
+            {"the up arrow from x3 chooses x2", [] { pressKey(VK_UP); }, "x2", L"30"},
+    };
+    for (const Row &row : rows) {
+        row.action();
+        const std::string chosen = chosenOption(form1);
+        check(chosen == row.chosen, std::string(row.name) + ": " + chosen + " chosen");
+        checkEqual(textOf(form1.control("force")), row.level1, std::string(row.name) + ": force");
+        checkEqual(textOf(form1.control("intel")), row.level1, std::string(row.name) + ": intel");
+    }
+}
+
 void testKeyFilter(Form1 &form1)
 {
     struct Row
@@ -592,7 +654,9 @@ int wmain(int argc, wchar_t *argv[])
     pump(100);
     testComputationEdges();
     testDesign(form1, dpi);
+    testOpening(form1);
     testFocusOrder(form1);
+    testPresetsWhenChosen(form1);
     testKeyFilter(form1);
     testCalculation(form1);
     testAboutWindow(form1, dpi);
