@@ -77,35 +77,38 @@ struct Window
     Colour background;
 };
 
-// Listed in tab order, which is also the order the Windows program creates them in.
 inline constexpr Window form1{"Form1", L"R7V Lumo Vareroro by Vek", 387, 190, 476, 276, black};
 
+// Listed in the order the Windows program creates them in, which is its tab order for the
+// controls that take the focus. Screen readers name a box after the static text created just
+// before it, so each label comes directly before the box on its row; labels and disabled boxes
+// never take the focus, so where they stand leaves the tab order alone.
 inline constexpr Control form1Controls[] = {
     {"Label1", Kind::Label, L"Nbre de Reborn:", 13, 48, 105, 17, tahoma9Bold, highlightText, black},
     {"x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText},
     {"x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText},
     {"x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black},
     {"Label2", Kind::Label, L"Stat de base: (lvl 1)", 160, 48, 129, 17, tahoma9Bold, white, buttonText},
-    {"endu", Kind::TextBox, L"", 240, 96, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"dext", Kind::TextBox, L"", 240, 120, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"sag", Kind::TextBox, L"", 240, 144, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"intel", Kind::TextBox, L"", 240, 168, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
     {"Label3_0", Kind::Label, L"Force:", 160, 72, 65, 17, tahoma825, highlightText, black},
-    {"Label4_0", Kind::Label, L"Endurance:", 160, 96, 65, 17, tahoma825, highlightText, black},
-    {"Label5_0", Kind::Label, L"Dextérité:", 160, 120, 65, 17, tahoma825, highlightText, black},
-    {"Label6_0", Kind::Label, L"Sagesse:", 160, 144, 65, 17, tahoma825, highlightText, black},
-    {"Label7", Kind::Label, L"Intelligence:", 160, 168, 65, 17, tahoma825, highlightText, black},
-    {"Label8", Kind::Label, L"Stats Voulues:", 336, 48, 97, 17, tahoma9Bold, white, buttonText},
     {"force", Kind::TextBox, L"", 240, 72, 41, 19, desktopFont, windowBackground, windowFrame, Disabled | ReadOnly},
+    {"Label4_0", Kind::Label, L"Endurance:", 160, 96, 65, 17, tahoma825, highlightText, black},
+    {"endu", Kind::TextBox, L"", 240, 96, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
+    {"Label5_0", Kind::Label, L"Dextérité:", 160, 120, 65, 17, tahoma825, highlightText, black},
+    {"dext", Kind::TextBox, L"", 240, 120, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
+    {"Label6_0", Kind::Label, L"Sagesse:", 160, 144, 65, 17, tahoma825, highlightText, black},
+    {"sag", Kind::TextBox, L"", 240, 144, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
+    {"Label7", Kind::Label, L"Intelligence:", 160, 168, 65, 17, tahoma825, highlightText, black},
+    {"intel", Kind::TextBox, L"", 240, 168, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
+    {"Label8", Kind::Label, L"Stats Voulues:", 336, 48, 97, 17, tahoma9Bold, white, buttonText},
     {"Label3_1", Kind::Label, L"Force:", 320, 72, 65, 17, tahoma825, highlightText, black},
-    {"Label4_1", Kind::Label, L"Endurance:", 320, 96, 65, 17, tahoma825, highlightText, black},
-    {"Label5_1", Kind::Label, L"Dextérité:", 320, 120, 65, 17, tahoma825, highlightText, black},
-    {"Label6_1", Kind::Label, L"Sagesse:", 320, 144, 65, 17, tahoma825, highlightText, black},
-    {"Label9", Kind::Label, L"Intelligence:", 320, 168, 65, 17, tahoma825, highlightText, black},
     {"force2", Kind::TextBox, L"", 400, 72, 41, 19, desktopFont, windowBackground, windowFrame, FourCharacters},
+    {"Label4_1", Kind::Label, L"Endurance:", 320, 96, 65, 17, tahoma825, highlightText, black},
     {"endu2", Kind::TextBox, L"", 400, 96, 41, 19, desktopFont, white, black, FourCharacters},
+    {"Label5_1", Kind::Label, L"Dextérité:", 320, 120, 65, 17, tahoma825, highlightText, black},
     {"dext2", Kind::TextBox, L"", 400, 120, 41, 19, desktopFont, white, black, FourCharacters},
+    {"Label6_1", Kind::Label, L"Sagesse:", 320, 144, 65, 17, tahoma825, highlightText, black},
     {"sag2", Kind::TextBox, L"", 400, 144, 41, 19, desktopFont, white, black, FourCharacters},
+    {"Label9", Kind::Label, L"Intelligence:", 320, 168, 65, 17, tahoma825, highlightText, black},
     {"intel2", Kind::TextBox, L"", 400, 168, 41, 19, desktopFont, white, black, FourCharacters},
     {"Label10", Kind::Label, L"Level Final : ", 16, 216, 81, 17, tahoma9Bold, white, menuText},
     {"final", Kind::TextBox, L"", 104, 216, 41, 19, desktopFont, windowBackground, black, Disabled | ReadOnly},

@@ -8,6 +8,7 @@
 #include "appinfo.h"
 #include "texts.h"
 
+#include <oleacc.h>
 #include <richedit.h>
 
 #include <cmath>
@@ -335,6 +336,36 @@ void testPresetsWhenChosen(Form1 &form1)
     }
 }
 
+std::wstring accessibleName(HWND control)
+{
+    IAccessible *accessible = nullptr;
+    const HRESULT made = AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                                    reinterpret_cast<void **>(&accessible));
+    if (FAILED(made))
+        return L"(no accessible object: " + std::to_wstring(unsigned(made)) + L")";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result;
+    if (accessible->get_accName(self, &name) == S_OK && name)
+        result.assign(name, SysStringLen(name));
+    SysFreeString(name);
+    accessible->Release();
+    return result;
+}
+
+// Screen readers name each box after the label on its row.
+void testAccessibleNames(Form1 &form1)
+{
+    const wchar_t *rows[] = {L"Force:", L"Endurance:", L"Dextérité:", L"Sagesse:", L"Intelligence:",
+                             L"Force:", L"Endurance:", L"Dextérité:", L"Sagesse:", L"Intelligence:",
+                             L"Level Final : ", L"Pts de Compétences : "};
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        checkEqual(accessibleName(form1.control(allBoxes[i])), std::wstring(rows[i]),
+                   std::string("screen readers name ") + allBoxes[i]);
+}
+
 void testKeyFilter(Form1 &form1)
 {
     struct Row
@@ -657,6 +688,7 @@ int wmain(int argc, wchar_t *argv[])
     testOpening(form1);
     testFocusOrder(form1);
     testPresetsWhenChosen(form1);
+    testAccessibleNames(form1);
     testKeyFilter(form1);
     testCalculation(form1);
     testAboutWindow(form1, dpi);
