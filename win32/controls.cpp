@@ -159,6 +159,22 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
+// Drawn by its window, a button answers the dialog manager as a plain button, which Enter
+// does not press. It answers as a push button instead, the default one while it has the focus,
+// as a dialog box makes its focused push button: Enter on it then presses it, as Space does.
+// The dialog manager then also restyles it as a default or plain push button when the focus
+// moves: it keeps drawing itself.
+LRESULT CALLBACK ownerDrawnButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETDLGCODE)
+        return DLGC_BUTTON | (GetFocus() == button ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    if (message == BM_SETSTYLE)
+        wParam = (wParam & ~WPARAM(BS_TYPEMASK)) | BS_OWNERDRAW;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(button, ownerDrawnButtonProc, 0);
+    return DefSubclassProc(button, message, wParam, lParam);
+}
+
 } // namespace
 
 void createControls(HWND parent, std::span<const design::Control> controls)
@@ -185,6 +201,8 @@ void createControls(HWND parent, std::span<const design::Control> controls)
             SendMessageW(child, EM_LIMITTEXT, 4, 0);
         if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
+        if ((kind.style & BS_TYPEMASK) == BS_OWNERDRAW && control.kind == design::Kind::Button)
+            SetWindowSubclass(child, ownerDrawnButtonProc, 0, 0);
     }
 }
 

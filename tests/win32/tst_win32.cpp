@@ -366,6 +366,35 @@ void testAccessibleNames(Form1 &form1)
                    std::string("screen readers name ") + allBoxes[i]);
 }
 
+// Enter on the focused button computes as a click does; in a wanted box it does nothing.
+void testEnterOnButton(Form1 &form1)
+{
+    click(form1.control("x2"));
+    for (const auto &[box, value] : {std::pair{"force2", L"50"}, {"endu2", L"45"}, {"dext2", L"30"}, {"sag2", L"30"}, {"intel2", L"40"}})
+        SetWindowTextW(form1.control(box), value);
+    SetFocus(form1.control("force2"));
+    pressKey(VK_RETURN);
+    checkEqual(textOf(form1.control("final")), std::wstring(), "Enter in a wanted box computes nothing");
+    checkEqual(textOf(form1.control("force2")), std::wstring(L"50"), "Enter in a wanted box leaves it as it was");
+
+    SetFocus(form1.control("intel2"));
+    pressKey(VK_TAB);
+    check(GetFocus() == form1.control("calcul"), "Tab reaches the button");
+    check((GetWindowLongPtrW(form1.control("calcul"), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW,
+          "the focused button keeps drawing itself in its colours");
+    pressKey(VK_RETURN);
+    checkEqual(textOf(form1.control("final")), std::wstring(L"9"), "Enter on the button: level");
+    checkEqual(textOf(form1.control("comp")), std::wstring(L"135"), "Enter on the button: skill points");
+    SetWindowTextW(form1.control("sag2"), L"");
+    errorBoxText.clear();
+    SetTimer(nullptr, 0, 50, dismissErrorBox);
+    pressKey(VK_RETURN);
+    checkEqual(errorBoxText, std::wstring(L"Erreur d'exécution '13' :\n\nIncompatibilité de type"),
+               "Enter on the button with an empty box: the error box");
+    for (const char *box : allBoxes)
+        SetWindowTextW(form1.control(box), L"");
+}
+
 void testKeyFilter(Form1 &form1)
 {
     struct Row
@@ -689,6 +718,7 @@ int wmain(int argc, wchar_t *argv[])
     testFocusOrder(form1);
     testPresetsWhenChosen(form1);
     testAccessibleNames(form1);
+    testEnterOnButton(form1);
     testKeyFilter(form1);
     testCalculation(form1);
     testAboutWindow(form1, dpi);
