@@ -58,6 +58,7 @@ Form1::Form1(QWidget *parent)
 
     for (QLineEdit *box : {ui.force2, ui.endu2, ui.dext2, ui.sag2, ui.intel2})
         box->installEventFilter(this);
+    ui.calcul->installEventFilter(this);
 
     connect(ui.calcul, &QPushButton::clicked, this, &Form1::calcul_Click);
     connect(ui.x1, &QRadioButton::clicked, this, &Form1::x1_Click);
@@ -72,10 +73,12 @@ Form1::~Form1()
     delete aboutWindow;
 }
 
-// Only the five wanted-value boxes are watched. Text typed through an input method (compose
-// keys, dead keys, on-screen keyboards) arrives as a commit, not as a key press.
+// Watched: the five wanted-value boxes, where text typed through an input method (compose
+// keys, dead keys, on-screen keyboards) arrives as a commit, not as a key press; and the button.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui.calcul)
+        return event->type() == QEvent::KeyPress && calcul_KeyPress(*static_cast<QKeyEvent *>(event));
     switch (event->type()) {
     case QEvent::KeyPress:
         if (!calc::wantedBoxTakes(utf16(static_cast<QKeyEvent *>(event)->text())))
@@ -112,6 +115,16 @@ void Form1::calcul_Click()
     }
     ui.final->setText(QString::fromStdU16String(result.level));
     ui.comp->setText(QString::fromStdU16String(result.skillPoints));
+}
+
+// Enter on the focused button presses it, as Space does. With autoDefault the button would do
+// it itself, but the style then tints its face as the window's default button's.
+bool Form1::calcul_KeyPress(const QKeyEvent &key)
+{
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
+        return false;
+    ui.calcul->click();
+    return true;
 }
 
 void Form1::x1_Click()

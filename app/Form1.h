@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class Form2;
+class QKeyEvent;
 
 namespace calc {
 enum class Status;
@@ -30,6 +31,7 @@ protected:
 
 private:
     void calcul_Click();
+    bool calcul_KeyPress(const QKeyEvent &key);
     void x1_Click();
     void x2_Click();
     void x3_Click();

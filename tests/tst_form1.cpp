@@ -96,6 +96,8 @@ private slots:
     void wantedBox_inputMethodCommit_onlyDigitsGetIn();
     void boxesForTheProgram_clickAndType_takeNothing();
     void start_tab_visitsEnabledControlsInOrder();
+    void focused_enter_computesOnlyOnTheButton_data();
+    void focused_enter_computesOnlyOnTheButton();
     void captions_fitTheirControls();
     void captionsAndBanner_drawnAtScreenScale_wholeAndSharp();
     void accessibility_controls_announcedByTheirCaptions_data();
@@ -297,6 +299,41 @@ void TestForm1::start_tab_visitsEnabledControlsInOrder()
     QCOMPARE(visited, (QStringList{"x1", "force2", "endu2", "dext2", "sag2", "intel2", "calcul", "x1"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget()->objectName(), u"x2"_s);
+}
+
+void TestForm1::focused_enter_computesOnlyOnTheButton_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("level");
+
+    QTest::newRow("Return on the button computes") << "calcul" << Qt::Key_Return << Qt::KeyboardModifiers() << "9";
+    QTest::newRow("keypad Enter on the button computes") << "calcul" << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << "9";
+    QTest::newRow("Return in a wanted box does nothing") << "intel2" << Qt::Key_Return << Qt::KeyboardModifiers() << "";
+}
+
+void TestForm1::focused_enter_computesOnlyOnTheButton()
+{
+    QFETCH(QString, focused);
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, level);
+
+    Form1 window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(child(window, "x2"), Qt::LeftButton);
+    const QStringList wanted{u"50"_s, u"45"_s, u"30"_s, u"30"_s, u"40"_s};
+    for (qsizetype i = 0; i < wantedNames.size(); ++i)
+        QTest::keyClicks(child(window, qPrintable(wantedNames[i])), wanted[i]);
+    QWidget *target = child(window, qPrintable(focused));
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, key, modifiers);
+
+    QCOMPARE(child<QLineEdit>(window, "final")->text(), level);
+    QCOMPARE(child<QLineEdit>(window, "intel2")->text(), u"40"_s);
 }
 
 void TestForm1::captions_fitTheirControls()
