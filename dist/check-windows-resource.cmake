@@ -1,19 +1,114 @@
-# Compiles the Windows resource script with the cross resource compiler and checks that the
-# version information came through: cmake -DWINDRES=... -DRC=... -DRES=... -DEXPECT="a;b" -P ...
+# Compiles the Windows resource script with the cross resource compiler and reads the compiled
+# resources as Windows would find them: every resource in the expected language, the version
+# under the number 1 with its numbers and strings.
+# cmake -DWINDRES=... -DRC=... -DRES=... -DLANGUAGE=040C -DFILEVERSION=major.minor
+#       "-DSTRINGS=Key=value;..." -P check-windows-resource.cmake
 execute_process(COMMAND ${WINDRES} --preprocessor=cpp -i ${RC} -O res -o ${RES}
                 RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "${WINDRES} could not compile ${RC}")
 endif()
 
-file(READ ${RES} compiled HEX)
-foreach(text IN LISTS EXPECT)
-    # Resource strings are UTF-16LE: each ASCII byte followed by a zero byte.
+file(READ ${RES} res HEX)
+
+# The little-endian number of `bytes` bytes at byte `at` of `hex`.
+function(read_number hex at bytes out)
+    set(digits "")
+    math(EXPR last "${bytes} - 1")
+    foreach(i RANGE ${last})
+        math(EXPR from "(${at} + ${i}) * 2")
+        string(SUBSTRING "${hex}" ${from} 2 byte)
+        set(digits "${byte}${digits}")
+    endforeach()
+    math(EXPR value "0x${digits}")
+    set(${out} ${value} PARENT_SCOPE)
+endfunction()
+
+# ASCII text as UTF-16LE hex, the way resources store their strings.
+function(utf16 text out)
     string(HEX "${text}" hex)
-    string(REGEX REPLACE "(..)" "\\100" utf16 "${hex}")
-    string(FIND "${compiled}" "${utf16}" at)
-    if(at EQUAL -1)
-        message(FATAL_ERROR "\"${text}\" is missing from ${RES}")
+    string(REGEX REPLACE "(..)" "\\100" hex "${hex}")
+    set(${out} ${hex} PARENT_SCOPE)
+endfunction()
+
+# Each resource: its sizes, its type and name (0xFFFF and a number, or a string), and, at the
+# end of its header, its language; the first one is an empty marker.
+math(EXPR language "0x${LANGUAGE}")
+string(LENGTH "${res}" end)
+math(EXPR end "${end} / 2")
+set(at 0)
+set(version "")
+set(resources 0)
+while(at LESS end)
+    read_number("${res}" ${at} 4 data_size)
+    math(EXPR header_at "${at} + 4")
+    read_number("${res}" ${header_at} 4 header_size)
+    if(data_size GREATER 0)
+        math(EXPR resources "${resources} + 1")
+        math(EXPR language_at "${at} + ${header_size} - 10")
+        read_number("${res}" ${language_at} 2 found)
+        if(NOT found EQUAL language)
+            math(EXPR found "${found}" OUTPUT_FORMAT HEXADECIMAL)
+            message(FATAL_ERROR "a resource of ${RES} is in language ${found}, not 0x${LANGUAGE}")
+        endif()
+        math(EXPR type_at "${at} + 8")
+        read_number("${res}" ${type_at} 4 type)
+        # RT_VERSION, a number: 0xFFFF then 16.
+        if(type EQUAL 0x0010FFFF)
+            math(EXPR name_at "${at} + 12")
+            read_number("${res}" ${name_at} 4 name)
+            if(NOT name EQUAL 0x0001FFFF)
+                message(FATAL_ERROR "the version resource of ${RES} is not named by the number 1")
+            endif()
+            math(EXPR data_at "(${at} + ${header_size}) * 2")
+            math(EXPR data_digits "${data_size} * 2")
+            string(SUBSTRING "${res}" ${data_at} ${data_digits} version)
+        endif()
+    endif()
+    math(EXPR at "${at} + ${header_size} + (${data_size} + 3) / 4 * 4")
+endwhile()
+if(version STREQUAL "")
+    message(FATAL_ERROR "${RES} holds no version resource")
+endif()
+
+# The fixed part: its signature, then the structure's version, then the file's and the
+# product's versions as major << 16 | minor and a second number 0.
+string(FIND "${version}" "bd04effe" fixed)
+if(fixed EQUAL -1)
+    message(FATAL_ERROR "the version resource of ${RES} has no fixed file information")
+endif()
+string(REPLACE "." ";" numbers "${FILEVERSION}")
+list(GET numbers 0 major)
+list(GET numbers 1 minor)
+math(EXPR expected "(${major} << 16) | ${minor}")
+foreach(offset 8 16)
+    math(EXPR high_at "${fixed} / 2 + ${offset}")
+    math(EXPR low_at "${high_at} + 4")
+    read_number("${version}" ${high_at} 4 high)
+    read_number("${version}" ${low_at} 4 low)
+    if(NOT high EQUAL expected OR NOT low EQUAL 0)
+        message(FATAL_ERROR "the version numbers of ${RES} are not ${FILEVERSION}")
     endif()
 endforeach()
-message(STATUS "${RC}: compiled, with ${EXPECT}")
+
+# Each string: its key, its end, up to two bytes to the next four-byte boundary, its value.
+foreach(pair IN LISTS STRINGS)
+    string(FIND "${pair}" "=" split)
+    string(SUBSTRING "${pair}" 0 ${split} key)
+    math(EXPR split "${split} + 1")
+    string(SUBSTRING "${pair}" ${split} -1 value)
+    utf16("${key}" key16)
+    utf16("${value}" value16)
+    if(NOT version MATCHES "${key16}0000(0000)?${value16}0000")
+        message(FATAL_ERROR "the version resource of ${RES} does not give ${key} \"${value}\"")
+    endif()
+endforeach()
+# The translation: the language, then code page 1200 (Unicode).
+utf16("Translation" key16)
+string(TOLOWER "${LANGUAGE}" lower)
+string(SUBSTRING "${lower}" 2 2 low)
+string(SUBSTRING "${lower}" 0 2 high)
+if(NOT version MATCHES "${key16}0000(0000)?${low}${high}b004")
+    message(FATAL_ERROR "the version resource of ${RES} does not give the translation ${LANGUAGE}/04B0")
+endif()
+message(STATUS "${RC}: ${resources} resources in language ${LANGUAGE}, version ${FILEVERSION} as number 1, with ${STRINGS}")

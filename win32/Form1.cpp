@@ -80,9 +80,15 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         layOut(HIWORD(wParam));
         return 0;
+    case WM_ERASEBKGND:
+        OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
     case WM_SYSCOLORCHANGE:
-        // The desktop's colour scheme changed: every control takes its colours anew.
-        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        OnSysColorChange();
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            OnSysColorChange();
         return 0;
     case WM_DESTROY:
         OnDestroy();
@@ -138,6 +144,23 @@ void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
     } else {
         drawButton(item);
     }
+}
+
+// Under high contrast the window's ground is the desktop's window colour, as behind its
+// labels; the banner keeps its black.
+void Form1::OnEraseBackground(HDC dc)
+{
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    FillRect(dc, &client, brushes.get(highContrastOn() ? design::windowBackground : design::form1.background));
+}
+
+// The desktop's colours or its high-contrast setting changed: every control takes its
+// colours anew.
+void Form1::OnSysColorChange()
+{
+    forwardSysColorChange(hwnd());
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form1::OnDestroy()
@@ -232,13 +255,13 @@ void Form1::layOut(UINT dpi)
 // The button's face is painted in its design colour, which a themed push button would not do.
 void Form1::drawButton(const DRAWITEMSTRUCT &item)
 {
-    const design::Control &button = design::form1Controls[item.CtlID - firstControlId];
+    const Colours colours = coloursOf(design::form1Controls[item.CtlID - firstControlId]);
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, brushes.get(button.background));
+    FillRect(item.hDC, &face, brushes.get(colours.background));
     DrawEdge(item.hDC, &face, item.itemState & ODS_SELECTED ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     std::wstring caption = textOf(item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, colourRef(button.foreground));
+    SetTextColor(item.hDC, colourRef(colours.text));
     if (item.itemState & ODS_SELECTED)
         OffsetRect(&face, 1, 1);
     DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -36,6 +36,8 @@ private:
     void OnCommand(int id, int code);
     LRESULT OnControlColour(HWND control, HDC dc);
     void OnDrawItem(const DRAWITEMSTRUCT &item);
+    void OnEraseBackground(HDC dc);
+    void OnSysColorChange();
     void OnDestroy();
 
     void calcul_Click();

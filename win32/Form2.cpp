@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <richedit.h>
+#include <uxtheme.h>
 
 #include <cmath>
 
@@ -24,15 +25,27 @@ std::wstring asShown(std::u16string_view typed)
     return text;
 }
 
-void paintWhite(HWND box, LONG from, LONG to)
+void paint(HWND box, LONG from, LONG to, COLORREF colour)
 {
     CHARRANGE range{from, to};
     SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    CHARFORMAT2W white{};
-    white.cbSize = sizeof white;
-    white.dwMask = CFM_COLOR;
-    white.crTextColor = RGB(255, 255, 255);
-    SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&white));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_COLOR;
+    format.crTextColor = colour;
+    SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+const design::Control &rtfDesign()
+{
+    return design::form2Controls[controlIndex(design::form2Controls, "rtf")];
+}
+
+// The text is white on the design's dark ground; under high contrast, the desktop's window text.
+COLORREF textColour()
+{
+    const Colours colours = coloursOf(rtfDesign());
+    return colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text);
 }
 
 } // namespace
@@ -44,7 +57,7 @@ bool Form2::create()
         return false;
     return createWindow(L"Form2", design::form2.title, style,
                         windowFrame(design::form2, style, false, windowDpi(nullptr)), nullptr,
-                        GetSysColorBrush(COLOR_BTNFACE));
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 HWND Form2::control(std::string_view name) const
@@ -76,6 +89,10 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
         return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            OnSysColorChange();
+        return 0;
     case WM_DESTROY:
         stopTimer();
         return 0;
@@ -95,10 +112,22 @@ void Form2::OnCreate()
     startTimer();
 }
 
+// The desktop's colours or its high-contrast setting changed: the box's ground and all the
+// text typed so far take theirs anew.
 void Form2::OnSysColorChange()
 {
-    const design::Control &rtf = design::form2Controls[controlIndex(design::form2Controls, "rtf")];
-    SendMessageW(control("rtf"), EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(rtf.background)));
+    forwardSysColorChange(hwnd());
+    // A themed button draws in its theme's colours whatever the desktop's are: under the
+    // setting, Quitter goes unthemed, in the desktop's button colours. A blank theme name
+    // matches no theme; an empty one Wine ignores.
+    const wchar_t *theme = highContrastOn() ? L" " : nullptr;
+    SetWindowTheme(control("Command1"), theme, theme);
+    const HWND rtf = control("rtf");
+    SendMessageW(rtf, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(coloursOf(rtfDesign()).background)));
+    updating = true;
+    paint(rtf, 0, LONG(shown.size()), textColour());
+    SendMessageW(rtf, EM_SETSEL, 0, 0);
+    updating = false;
 }
 
 void Form2::OnSelectionChange()
@@ -132,7 +161,7 @@ void Form2::Command1_Click()
 }
 
 // Only what differs from what the box holds is replaced, one character and the cursor at a
-// tick, and painted white: the box shows what setting the whole text afresh would.
+// tick, and painted in the text's colour: the box shows what setting the whole text afresh would.
 void Form2::showInBox(const std::wstring &text)
 {
     const HWND rtf = control("rtf");
@@ -144,7 +173,7 @@ void Form2::showInBox(const std::wstring &text)
         CHARRANGE replaced{LONG(same), LONG(shown.size())};
         SendMessageW(rtf, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
         SendMessageW(rtf, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str() + same));
-        paintWhite(rtf, LONG(same), LONG(text.size()));
+        paint(rtf, LONG(same), LONG(text.size()), textColour());
         shown = text;
     }
     SendMessageW(rtf, EM_SETSEL, 0, 0);

@@ -4,6 +4,7 @@
 #include <richedit.h>
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <cmath>
 
 int controlIndex(std::span<const design::Control> controls, std::string_view name)
@@ -34,6 +35,61 @@ COLORREF colourRef(design::Colour colour)
     if (colour & design::systemFlag)
         return GetSysColor(int(colour & ~design::systemFlag));
     return COLORREF(colour);
+}
+
+double contrastRatio(COLORREF a, COLORREF b)
+{
+    const auto luminance = [](COLORREF colour) {
+        const auto linear = [](BYTE value) {
+            const double v = value / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) + 0.0722 * linear(GetBValue(colour));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool desktopHighContrast()
+{
+    HIGHCONTRASTW setting{sizeof setting};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0)
+           && (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+Colours coloursOf(const design::Control &control)
+{
+    using design::Kind;
+    if (!highContrastOn() || control.background == design::noColour || control.kind == Kind::Picture)
+        return {control.foreground, control.background};
+    constexpr design::Colour window = design::system(COLOR_WINDOW);
+    constexpr design::Colour windowText = design::system(COLOR_WINDOWTEXT);
+    switch (control.kind) {
+    case Kind::Line:
+        return {design::noColour, design::system(COLOR_HIGHLIGHT)};
+    case Kind::Button:
+        return {design::system(COLOR_BTNTEXT), design::system(COLOR_BTNFACE)};
+    case Kind::TextBox:
+        // Disabled text in the desktop's grey, as long as that grey stays readable on its window.
+        if ((control.flags & design::Disabled)
+            && contrastRatio(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOW)) >= 4.5)
+            return {design::system(COLOR_GRAYTEXT), window};
+        return {windowText, window};
+    default:
+        return {windowText, window};
+    }
+}
+
+void forwardSysColorChange(HWND parent)
+{
+    EnumChildWindows(
+            parent,
+            [](HWND child, LPARAM) {
+                SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+                return TRUE;
+            },
+            0);
 }
 
 UINT windowDpi(HWND window)
@@ -136,15 +192,15 @@ WindowKind windowKind(const design::Control &control)
 LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
     if (message == WM_PAINT) {
-        const auto &design = *reinterpret_cast<const design::Control *>(data);
+        const Colours colours = coloursOf(*reinterpret_cast<const design::Control *>(data));
         PAINTSTRUCT paint;
         const HDC dc = BeginPaint(box, &paint);
         RECT area;
         GetClientRect(box, &area);
-        SetDCBrushColor(dc, colourRef(design.background));
+        SetDCBrushColor(dc, colourRef(colours.background));
         FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-        SetTextColor(dc, colourRef(design.foreground));
+        SetTextColor(dc, colourRef(colours.text));
         SetBkMode(dc, TRANSPARENT);
         area.left += LOWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
         wchar_t text[64]{};
@@ -223,9 +279,9 @@ LRESULT controlColours(std::span<const design::Control> controls, HWND control, 
     const int index = GetDlgCtrlID(control) - firstControlId;
     if (index < 0 || index >= int(controls.size()) || controls[index].background == design::noColour)
         return 0;
-    const design::Control &design = controls[index];
-    if (design.foreground != design::noColour)
-        SetTextColor(dc, colourRef(design.foreground));
-    SetBkColor(dc, colourRef(design.background));
-    return reinterpret_cast<LRESULT>(brushes.get(design.background));
+    const Colours colours = coloursOf(controls[index]);
+    if (colours.text != design::noColour)
+        SetTextColor(dc, colourRef(colours.text));
+    SetBkColor(dc, colourRef(colours.background));
+    return reinterpret_cast<LRESULT>(brushes.get(colours.background));
 }

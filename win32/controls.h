@@ -35,6 +35,25 @@ RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT d
 
 COLORREF colourRef(design::Colour colour);
 
+// How far apart two colours are to the eye: 1 for equal ones, 21 for black and white, after
+// the relative luminance of sRGB. Text wants 4.5 or more.
+double contrastRatio(COLORREF a, COLORREF b);
+
+// Whether the desktop's high-contrast setting is on. The windows ask through highContrastOn,
+// which a test may point at an answer of its own: Wine neither reports the setting nor sets it.
+bool desktopHighContrast();
+inline bool (*highContrastOn)() = desktopHighContrast;
+
+// The colours a control is drawn in: the design's, or, under high contrast, the desktop's own
+// pairs, since the design's fixed black and its selection colours vanish in those schemes.
+// The banner, and controls that the design leaves to the desktop, keep theirs.
+struct Colours
+{
+    design::Colour text;
+    design::Colour background;
+};
+Colours coloursOf(const design::Control &control);
+
 inline std::wstring wide(std::u16string_view text)
 {
     return {text.begin(), text.end()};
@@ -80,6 +99,10 @@ void layOutControls(HWND parent, std::span<const design::Control> controls, UINT
 
 // The colours a label, option button, text box or line paints itself with.
 LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc, Brushes &brushes);
+
+// The common controls keep the desktop's colours until they are told of a change, which
+// only the top-level window hears of.
+void forwardSysColorChange(HWND parent);
 
 // The window's design density: the screen's where it is, the primary screen's before it exists.
 UINT windowDpi(HWND window);

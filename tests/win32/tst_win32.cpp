@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -698,6 +699,239 @@ void testEndOfProgram(const wchar_t *program)
     }
 }
 
+// Contrast themes and the version resource.
+
+// The colours of Windows' two high-contrast schemes that the windows draw with.
+struct Scheme
+{
+    const char *name;
+    std::vector<std::pair<int, COLORREF>> colours;
+};
+
+const Scheme highContrastSchemes[] = {
+        {"High Contrast Black",
+         {{COLOR_BACKGROUND, RGB(0, 0, 0)}, {COLOR_MENU, RGB(0, 0, 0)}, {COLOR_WINDOW, RGB(0, 0, 0)},
+          {COLOR_WINDOWFRAME, RGB(255, 255, 255)}, {COLOR_MENUTEXT, RGB(255, 255, 255)},
+          {COLOR_WINDOWTEXT, RGB(255, 255, 255)}, {COLOR_HIGHLIGHT, RGB(0x1A, 0xEB, 0xFF)},
+          {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)}, {COLOR_BTNFACE, RGB(0, 0, 0)}, {COLOR_GRAYTEXT, RGB(0x3F, 0xF2, 0x3F)},
+          {COLOR_BTNTEXT, RGB(255, 255, 255)}, {COLOR_MENUBAR, RGB(0, 0, 0)}}},
+        {"High Contrast White",
+         {{COLOR_BACKGROUND, RGB(255, 255, 255)}, {COLOR_MENU, RGB(255, 255, 255)}, {COLOR_WINDOW, RGB(255, 255, 255)},
+          {COLOR_WINDOWFRAME, RGB(0, 0, 0)}, {COLOR_MENUTEXT, RGB(0, 0, 0)}, {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+          {COLOR_HIGHLIGHT, RGB(0x37, 0x00, 0x6E)}, {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
+          {COLOR_BTNFACE, RGB(255, 255, 255)}, {COLOR_GRAYTEXT, RGB(0x60, 0x00, 0x00)}, {COLOR_BTNTEXT, RGB(0, 0, 0)},
+          {COLOR_MENUBAR, RGB(255, 255, 255)}}},
+};
+
+void setColours(const std::vector<std::pair<int, COLORREF>> &colours)
+{
+    std::vector<int> numbers;
+    std::vector<COLORREF> values;
+    for (const auto &[number, value] : colours) {
+        numbers.push_back(number);
+        values.push_back(value);
+    }
+    SetSysColors(int(numbers.size()), numbers.data(), values.data());
+}
+
+RECT clientOf(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    return client;
+}
+
+// The pixels of `area` of a window's client area, as 0x00RRGGBB.
+std::vector<DWORD> pixelsOf(HWND window, RECT area)
+{
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void *bits = nullptr;
+    const HDC dc = GetDC(window);
+    const HDC memory = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto *first = static_cast<const DWORD *>(bits);
+    std::vector<DWORD> pixels(first, first + width * height);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+// What a control shows where its caption or value is: the colour most of it has, and of its
+// pixels the one that stands out most from that ground, the core of the text's strokes.
+// An option button's caption is right of its circle, a button's inside its edges and focus
+// rectangle, a rich-text box's text left of its scroll bar.
+struct Shown
+{
+    COLORREF ground;
+    COLORREF ink;
+};
+
+Shown shownBy(HWND control, design::Kind kind, UINT dpi)
+{
+    RECT area = clientOf(control);
+    if (kind == design::Kind::Option)
+        area.left = scaled(12, dpi) + 2;
+    else if (kind == design::Kind::Button)
+        InflateRect(&area, -4, -4);
+    else if (kind == design::Kind::RichText)
+        area.right = area.right * 3 / 4;
+    std::map<COLORREF, int> counts;
+    for (const DWORD pixel : pixelsOf(control, area))
+        ++counts[RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel))];
+    Shown shown{};
+    int most = 0;
+    for (const auto &[colour, count] : counts) {
+        if (count > most) {
+            most = count;
+            shown.ground = colour;
+        }
+    }
+    shown.ink = shown.ground;
+    for (const auto &[colour, count] : counts) {
+        if (contrastRatio(colour, shown.ground) > contrastRatio(shown.ink, shown.ground))
+            shown.ink = colour;
+    }
+    return shown;
+}
+
+// Both windows side by side, the about window in front with the focus on its button, so that
+// no caret blinks; returns what they show.
+std::pair<std::vector<DWORD>, std::vector<DWORD>> showBoth(Form1 &form1, Form2 &about)
+{
+    SetWindowPos(about.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(about.hwnd(), SW_SHOW);
+    SetForegroundWindow(about.hwnd());
+    SetFocus(about.control("Command1"));
+    pump(100);
+    return {pixelsOf(form1.hwnd(), clientOf(form1.hwnd())), pixelsOf(about.control("rtf"), clientOf(about.control("rtf")))};
+}
+
+void switchHighContrast(Form1 &form1, Form2 &about, bool on)
+{
+    highContrastOn = on ? +[] { return true; } : desktopHighContrast;
+    for (const HWND window : {form1.hwnd(), about.hwnd()})
+        SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+}
+
+void testContrastRatio()
+{
+    struct Row
+    {
+        const char *name;
+        COLORREF a, b;
+        double ratio;
+    };
+    const Row rows[] = {
+            {"black on white", RGB(0, 0, 0), RGB(255, 255, 255), 21},
+            {"a colour on itself", RGB(0x1A, 0xEB, 0xFF), RGB(0x1A, 0xEB, 0xFF), 1},
+            {"the lightest grey readable on white", RGB(0x76, 0x76, 0x76), RGB(255, 255, 255), 4.54},
+    };
+    for (const Row &row : rows)
+        check(std::abs(contrastRatio(row.a, row.b) - row.ratio) < 0.01, std::string("contrast ratio: ") + row.name);
+}
+
+// Under the desktop's high-contrast setting every caption and value reads at 4.5:1 or more,
+// in the desktop's own pairs, as soon as the setting or the scheme changes; without the
+// setting, the designed colours come back to the pixel.
+void testContrastThemes(Form1 &form1, UINT dpi)
+{
+    testContrastRatio();
+    Form2 &about = form1.aboutWindow();
+    if (!about.hwnd())
+        about.create();
+    tick(about, 300);
+    click(form1.control("x2"));
+    for (const char *box : {"force2", "endu2", "dext2", "sag2", "intel2"})
+        SetWindowTextW(form1.control(box), L"50");
+    click(form1.control("calcul"));
+    const auto designed = showBoth(form1, about);
+
+    std::vector<std::pair<int, COLORREF>> desktop;
+    for (int number = COLOR_SCROLLBAR; number <= COLOR_MENUBAR; ++number)
+        desktop.emplace_back(number, GetSysColor(number));
+    HIGHCONTRASTW setting{sizeof setting, HCF_HIGHCONTRASTON, nullptr};
+    const BOOL taken = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof setting, &setting, SPIF_SENDCHANGE);
+    std::printf("SPI_SETHIGHCONTRAST %s (error %lu); the desktop's setting reads %s\n", taken ? "taken" : "refused",
+                taken ? 0ul : GetLastError(), desktopHighContrast() ? "on" : "off");
+    setting.dwFlags = 0;
+    if (taken)
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof setting, &setting, SPIF_SENDCHANGE);
+
+    // The first scheme comes before the setting, the second while it is on.
+    for (const Scheme &scheme : highContrastSchemes) {
+        setColours(scheme.colours);
+        if (highContrastOn == desktopHighContrast)
+            switchHighContrast(form1, about, true);
+        showBoth(form1, about);
+        std::pair<double, std::string> lowest{21, ""};
+        for (const auto &[window, controls] : {std::pair{form1.hwnd(), std::span<const design::Control>(design::form1Controls)},
+                                               std::pair{about.hwnd(), std::span<const design::Control>(design::form2Controls)}}) {
+            for (std::size_t i = 0; i < controls.size(); ++i) {
+                const design::Control &design = controls[i];
+                const HWND control = GetDlgItem(window, firstControlId + int(i));
+                const std::string name = std::string(scheme.name) + ": " + design.name;
+                if (design.kind == design::Kind::Line) {
+                    const RECT line = clientOf(control);
+                    checkEqual(pixelAt(control, line.right / 2, line.bottom / 2), GetSysColor(COLOR_HIGHLIGHT),
+                               name + " in the highlight colour");
+                } else if (design.kind != design::Kind::Picture) {
+                    const Shown shown = shownBy(control, design.kind, dpi);
+                    const double ratio = contrastRatio(shown.ink, shown.ground);
+                    lowest = std::min(lowest, std::pair{ratio, std::string(design.name)});
+                    check(ratio >= 4.5, name + " reads at " + std::to_string(ratio) + ":1");
+                    checkEqual(shown.ground, GetSysColor(design.kind == design::Kind::Button ? COLOR_BTNFACE : COLOR_WINDOW),
+                               name + " on the desktop's ground for it");
+                }
+            }
+        }
+        std::printf("%s: the lowest contrast %.2f:1, %s\n", scheme.name, lowest.first, lowest.second.c_str());
+        const RECT strip = clientOf(about.hwnd());
+        checkEqual(pixelAt(about.hwnd(), 2, strip.bottom - 2), GetSysColor(COLOR_BTNFACE),
+                   std::string(scheme.name) + ": the about window's ground in the button face colour");
+    }
+
+    switchHighContrast(form1, about, false);
+    setColours(desktop);
+    const auto restored = showBoth(form1, about);
+    check(restored.first == designed.first, "the setting off: the calculator in its designed colours again");
+    check(restored.second == designed.second, "the setting off: the about text in its designed colours again");
+    SendMessageW(about.hwnd(), WM_CLOSE, 0, 0);
+}
+
+// Windows reads the program's version, in French, from the numbered resource it looks for.
+void testVersion(const wchar_t *program)
+{
+    DWORD ignored = 0;
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(program, &ignored));
+    check(!info.empty() && GetFileVersionInfoW(program, 0, DWORD(info.size()), info.data()),
+          "version: GetFileVersionInfoW reads it");
+    const std::wstring name(appinfo::name, appinfo::name + std::strlen(appinfo::name));
+    const std::wstring version(appinfo::version, appinfo::version + std::strlen(appinfo::version));
+    const std::pair<const wchar_t *, std::wstring> strings[] = {
+            {L"FileVersion", version}, {L"ProductVersion", version}, {L"ProductName", name},
+            {L"InternalName", name},   {L"OriginalFilename", name + L".exe"},
+    };
+    for (const auto &[key, expected] : strings) {
+        void *value = nullptr;
+        UINT length = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040C04B0\\") + key;
+        const bool found = !info.empty() && VerQueryValueW(info.data(), path.c_str(), &value, &length);
+        checkEqual(found ? std::wstring(static_cast<const wchar_t *>(value)) : std::wstring(), expected,
+                   "version: " + narrow(key));
+    }
+    const HMODULE module = LoadLibraryExW(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    check(FindResourceExW(module, MAKEINTRESOURCEW(16), MAKEINTRESOURCEW(1), MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH)),
+          "version: resource 1 in French");
+    FreeLibrary(module);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t *argv[])
@@ -722,6 +956,8 @@ int wmain(int argc, wchar_t *argv[])
     testKeyFilter(form1);
     testCalculation(form1);
     testAboutWindow(form1, dpi);
+    testContrastThemes(form1, dpi);
+    testVersion(argv[2]);
     testEndOfProgram(argv[2]);
 
     std::printf("%d passed, %d failed\n", passed, failed);
