@@ -31,8 +31,6 @@ else
 fi
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/d7aduzad-$suite.XXXXXX")
-# The root's / as any system has it: apt's downloads, for one, run as a user of their own.
-chmod 755 "$root"
 mounted=()
 cleanup() {
     local status=$?
@@ -96,6 +94,8 @@ else
             rm -f "$base_tarball.new"
     fi
 fi
+# Its / as any system has it (mktemp made it private): apt downloads as a user of its own.
+chmod 755 "$root"
 root_ready=$(now)
 
 bind() {
