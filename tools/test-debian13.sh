@@ -35,6 +35,7 @@ mounted=()
 cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
+    set +e
     # Whatever the run left going inside (an X server, a Wine server, a compositor) holds
     # the mounts.
     local proc
