@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     // connection itself, which needs no wait. A desktop that says otherwise is followed.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    chooseWindowSystem();
     QApplication app(argc, argv);
     setUpApplication();
     Form1 window;

@@ -47,6 +47,16 @@ protected:
 
 } // namespace
 
+void chooseWindowSystem()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")
+        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        // Qt tries the next in the list when one fails: an X server that has gone away leaves
+        // the program on Wayland rather than ending it.
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    }
+}
+
 void setUpApplication()
 {
     QApplication::setApplicationName(QString::fromUtf8(appinfo::name));

@@ -34,6 +34,7 @@ inline QList<Form2 *> aboutWindows()
     int main(int argc, char *argv[])                 \
     {                                                \
         qputenv("LC_ALL", "fr_FR.UTF-8");            \
+        chooseWindowSystem();                        \
         QApplication app(argc, argv);                \
         setUpApplication();                          \
         TestClass test;                              \

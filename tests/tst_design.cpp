@@ -16,6 +16,8 @@
 
 #include <span>
 
+using namespace Qt::StringLiterals;
+
 class TestDesign : public QObject
 {
     Q_OBJECT
@@ -42,10 +44,10 @@ namespace {
 design::Colour colourNamed(const QVariant &name)
 {
     static const QHash<QString, design::Colour> named{
-            {u"Base"_qs, design::windowBackground}, {u"WindowFrame"_qs, design::windowFrame},
-            {u"WindowText"_qs, design::menuText},   {u"Highlight"_qs, design::highlight},
-            {u"HighlightedText"_qs, design::highlightText}, {u"ButtonText"_qs, design::buttonText},
-            {u"#0b2545"_qs, design::desktopBackground},
+            {u"Base"_s, design::windowBackground}, {u"WindowFrame"_s, design::windowFrame},
+            {u"WindowText"_s, design::menuText},   {u"Highlight"_s, design::highlight},
+            {u"HighlightedText"_s, design::highlightText}, {u"ButtonText"_s, design::buttonText},
+            {u"#0b2545"_s, design::desktopBackground},
     };
     if (!name.isValid())
         return design::noColour;

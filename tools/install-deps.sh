@@ -1,28 +1,52 @@
 #!/bin/sh
 # Installs, from Debian's packages, whatever of the build and run dependencies is missing, and
 # of the further packages named as arguments (bench/run names those it measures with).
-# Runs as root, or through sudo otherwise; installs nothing when all is there.
+# Runs as root, or through sudo otherwise; installs nothing when all is there. Works on
+# Debian 12 and 13, taking each package under the name the release gives it.
 set -eu
 
 # The build and its tests: compiler, Qt, the two faces the windows are drawn with, the
 # checkers of the desktop entry, the metainfo and the package, and clang with its runtime
 # libraries (libFuzzer, the sanitizers) for the fuzz test. The Windows program: the mingw-w64
 # compiler and resource compiler, and for its tests Wine with its own Tahoma, an X server
-# without a screen, and the French locale.
+# without a screen, and the French locale. The Wayland tests: GNOME's compositor with its
+# X server, Qt's Wayland plugin and the session bus they run on.
 packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev clang
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine64 wine fonts-wine xvfb xauth locales $*"
+          wine64 wine fonts-wine xvfb xauth locales
+          mutter xwayland qt6-wayland dbus-daemon $*"
 
-missing=""
-for package in $packages; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
-        missing="$missing $package"
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
+offered() { apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [^(]'; }
+
+# clang's runtime libraries come under the name of the clang they belong to. Debian 13 (and
+# Debian 12 since a point release) also has them unversioned, for its default clang; before
+# that, the version is the one the default clang depends on. Prints nothing when the package
+# lists do not tell.
+clang_runtime() {
+    if installed libclang-rt-dev || offered libclang-rt-dev; then
+        echo libclang-rt-dev
+        return
     fi
-done
+    version=$(dpkg-query -W -f='${Depends}' clang 2>/dev/null | sed -n 's/^clang-\([0-9][0-9]*\).*/\1/p')
+    [ -n "$version" ] || version=$(apt-cache depends clang 2>/dev/null |
+                                   sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)
+    [ -z "$version" ] || echo "libclang-rt-$version-dev"
+}
+
+missing_packages() {
+    missing=""
+    for package in $packages $(clang_runtime); do
+        installed "$package" || missing="$missing $package"
+    done
+}
+
 french=fr_FR.UTF-8
 has_french() { locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; }
-if [ -z "$missing" ] && has_french; then
+
+missing_packages
+if [ -z "$missing" ] && [ -n "$(clang_runtime)" ] && has_french; then
     exit 0
 fi
 
@@ -34,9 +58,26 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     as_root="sudo"
 fi
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
+if [ -n "$missing" ] || [ -z "$(clang_runtime)" ]; then
     $as_root apt-get update
+    # The names again, now that the package lists are those of the release.
+    missing_packages
+    runtime=$(clang_runtime)
+    unknown=""
+    for package in $missing; do
+        offered "$package" || unknown="$unknown $package"
+    done
+    release=$(. /etc/os-release 2>/dev/null && echo "$PRETTY_NAME") || release="this system"
+    if [ -z "$runtime" ]; then
+        echo "No package of clang's runtime libraries (libclang-rt-dev or libclang-rt-N-dev" \
+             "for the default clang) is to be found for $release." >&2
+        exit 1
+    fi
+    if [ -n "$unknown" ]; then
+        echo "These packages are not to be found for $release:$unknown" >&2
+        exit 1
+    fi
+    echo "Installing:$missing"
     $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 # The Windows tests read and write numbers as the French do.
