@@ -32,10 +32,22 @@ fi
 
 root=$(mktemp -d "${TMPDIR:-/var/tmp}/d7aduzad-$suite.XXXXXX")
 mounted=()
+child=""
+# In the background, so that an interruption is acted on at once rather than once the command
+# is done.
+run() {
+    "$@" &
+    child=$!
+    local status=0
+    wait "$child" || status=$?
+    child=""
+    return "$status"
+}
 cleanup() {
     local status=$?
     trap - EXIT INT TERM HUP
     set +e
+    [ -z "$child" ] || kill -TERM "$child" 2>/dev/null
     # Whatever the run left going inside (an X server, a Wine server, a compositor) holds
     # the mounts.
     local proc
@@ -65,7 +77,7 @@ now() { date +%s; }
 started=$(now)
 
 make_root() {
-    debootstrap --variant=minbase "$suite" "$root" "$mirror"
+    run debootstrap --variant=minbase "$suite" "$root" "$mirror"
     # Sources as the installer writes them, with the updates and security suites.
     rm -f "$root/etc/apt/sources.list"
     cat >"$root/etc/apt/sources.list.d/debian.sources" <<EOF
@@ -126,7 +138,7 @@ readme_command=$(grep -x 'sh tools/install-deps.sh && .* && ctest --test-dir bui
 
 echo "Debian 13 at $commit: $readme_command"
 status=0
-chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
+run chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     /bin/bash -lc "cd /root/d7aduzad && $readme_command" || status=$?
 finished=$(now)
