@@ -131,8 +131,7 @@ Form2 *aboutWindow()
     return nullptr;
 }
 
-// Its timer stops once the text is complete, shown or not: a hidden window fills its box only
-// when it is shown again.
+// Its timer stops once the text is complete, shown or hidden.
 bool aboutTypingOver()
 {
     Form2 *about = aboutWindow();

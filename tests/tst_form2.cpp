@@ -3,8 +3,6 @@
 #include "guitest.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -94,13 +92,10 @@ private slots:
     void counterNear2To24_ticks_textStaysAndCounterStops_data();
     void counterNear2To24_ticks_textStaysAndCounterStops();
     void ticks_lookAsTheTextSetAfresh();
-    void ticks_repaintAllTheyChange_data();
-    void ticks_repaintAllTheyChange();
     void selection_lastsUntilTheNextTick_data();
     void selection_lastsUntilTheNextTick();
     void completeText_timerStopsUntilTheBoxIsTouched_data();
     void completeText_timerStopsUntilTheBoxIsTouched();
-    void hidden_timerSleeps_showCountsTheTicksSleptThrough();
     void hidden_textCompletes_timerStops();
     void completeText_fitsWithoutScrolling();
     void about_opened_atItsPlaceWithAnEmptyBox();
@@ -196,42 +191,6 @@ void TestForm2::ticks_lookAsTheTextSetAfresh()
     }
 }
 
-void TestForm2::ticks_repaintAllTheyChange_data()
-{
-    QTest::addColumn<QString>("family");
-    QTest::newRow("the form's font") << QString();
-    // Its lines break elsewhere, and a word goes back up to the line above as the next is typed.
-    QTest::newRow("a monospace font") << u"DejaVu Sans Mono"_s;
-}
-
-// A tick repaints only around what it typed: what is on screen must still be the whole box
-// drawn anew, through the line breaks and the words that wrap. (The offscreen platform shows
-// the window at a screen scale of 1 only.)
-void TestForm2::ticks_repaintAllTheyChange()
-{
-    QFETCH(QString, family);
-
-    Form1 window;
-    Form2 *about = openAbout(window);
-    if (!family.isEmpty()) {
-        QFont font = box(about)->font();
-        font.setFamily(family);
-        box(about)->setFont(font);
-    }
-    QVERIFY(QTest::qWaitForWindowExposed(about));
-    QWidget *page = box(about)->viewport();
-    // The box reaches past the window's right edge.
-    const QRect area = QRect(page->mapTo(about, QPoint()), page->size()) & about->rect();
-    for (int typed = 1; typed <= 260; ++typed) {
-        tick(about, 1);
-        QCoreApplication::processEvents();
-        const QImage onScreen = about->screen()->grabWindow(about->winId()).toImage().copy(area);
-        QVERIFY2(onScreen.convertToFormat(QImage::Format_RGB32)
-                         == about->grab(area).toImage().convertToFormat(QImage::Format_RGB32),
-                 qPrintable(u"tick %1"_s.arg(typed)));
-    }
-}
-
 void TestForm2::selection_lastsUntilTheNextTick_data()
 {
     QTest::addColumn<int>("ticks");
@@ -298,33 +257,8 @@ void TestForm2::completeText_timerStopsUntilTheBoxIsTouched()
     QCOMPARE(box(about)->textCursor().position(), 0);
 }
 
-// Hidden, the window is neither drawn nor laid out: its timer does not tick every 50 ms, and
-// the ticks it slept through are counted when it is shown, before its first paint.
-void TestForm2::hidden_timerSleeps_showCountsTheTicksSleptThrough()
-{
-    Form1 window;
-    Form2 *about = triggerAbout(window);
-    QVERIFY(QTest::qWaitForWindowExposed(about));
-    QTest::mouseClick(about->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
-    QElapsedTimer hidden;
-    hidden.start();
-    const float atHide = about->ticks;
-    const QString boxAtHide = box(about)->toPlainText();
-
-    QTest::qWait(400);
-    QCOMPARE(about->ticks, atHide);
-    QCOMPARE(box(about)->toPlainText(), boxAtHide);
-    QVERIFY(timerOf(about)->isActive());
-
-    window.findChild<QAction *>(u"about"_s)->trigger();
-    const qint64 slept = hidden.elapsed() / 50;
-    QVERIFY2(qAbs(about->ticks - atHide - slept) <= 1,
-             qPrintable(u"%1 ticks counted for %2 slept through"_s.arg(about->ticks - atHide).arg(slept)));
-    QCOMPARE(box(about)->toPlainText(), shown(qRound(about->ticks)));
-}
-
-// The text completes while the window is hidden: the timer wakes then, once, and stops. The
-// box, empty until then, takes all the text at once when shown, and looks as if set afresh.
+// Hidden, the window goes on typing until the text is complete; then its timer stops, and the
+// box looks, when shown, as if set afresh.
 void TestForm2::hidden_textCompletes_timerStops()
 {
     Form1 window;

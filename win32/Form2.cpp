@@ -6,24 +6,9 @@
 #include <richedit.h>
 #include <uxtheme.h>
 
-#include <cmath>
-
 namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-// The box keeps each line break as one CR, whether the text brought CR LF or, half-way
-// through typing one, a CR alone.
-std::wstring asShown(std::u16string_view typed)
-{
-    std::wstring text;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (typed[i] == u'\n' && i > 0 && typed[i - 1] == u'\r')
-            continue;
-        text += typed[i] == u'\n' ? L'\r' : wchar_t(typed[i]);
-    }
-    return text;
-}
 
 void paint(HWND box, LONG from, LONG to, COLORREF colour)
 {
@@ -147,11 +132,11 @@ void Form2::Form_Load()
 void Form2::Timer1_Timer()
 {
     ++ticks;
-    const auto typed = std::size_t(std::lround(ticks));
-    showInBox(asShown(design::aboutText.substr(0, typed)) + L'|');
+    // The box keeps each line break as one CR.
+    showInBox(design::aboutTyped(ticks, L'\r'));
     // Complete, with the cursor back at the start: later ticks would change nothing, so none
     // comes until a selection needs putting back.
-    if (typed >= design::aboutText.size())
+    if (design::aboutComplete(ticks))
         stopTimer();
 }
 
