@@ -11,7 +11,6 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -48,36 +47,6 @@ bool xFramed(const QWidget &window)
     const Reply<xcb_query_tree_reply_t> tree(
             xcb_query_tree_reply(x, xcb_query_tree(x, xcb_window_t(window.winId())), nullptr), &std::free);
     return tree && tree->parent != xRoot();
-}
-
-// What the desktop lets the user do to the window, by the names it gives.
-QStringList xAllowedActions(const QWidget &window)
-{
-    xcb_connection_t *x = xConnection();
-    auto atom = [x](const char *name) {
-        const Reply<xcb_intern_atom_reply_t> reply(
-                xcb_intern_atom_reply(x, xcb_intern_atom(x, false, uint16_t(strlen(name)), name), nullptr),
-                &std::free);
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    };
-    const Reply<xcb_get_property_reply_t> property(
-            xcb_get_property_reply(x,
-                                   xcb_get_property(x, false, xcb_window_t(window.winId()),
-                                                    atom("_NET_WM_ALLOWED_ACTIONS"), XCB_ATOM_ATOM, 0, 64),
-                                   nullptr),
-            &std::free);
-    QStringList names;
-    if (!property)
-        return names;
-    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(property.get()));
-    for (int i = 0; i < xcb_get_property_value_length(property.get()) / 4; ++i) {
-        const Reply<xcb_get_atom_name_reply_t> name(
-                xcb_get_atom_name_reply(x, xcb_get_atom_name(x, atoms[i]), nullptr), &std::free);
-        if (name)
-            names.append(QString::fromLatin1(xcb_get_atom_name_name(name.get()),
-                                             xcb_get_atom_name_name_length(name.get())));
-    }
-    return names;
 }
 
 } // namespace
@@ -119,11 +88,6 @@ void TestDesktop::start_aboutToo_bothWindowsUpAtTheirPlaces()
     for (const auto &[shown, client, place] : windows) {
         QTRY_VERIFY2(xFramed(*shown), qPrintable(shown->objectName()));
         QTRY_COMPARE(xOrigin(*shown) + client->mapTo(shown, QPoint(0, 0)), place);
-        const QStringList allowed = xAllowedActions(*shown);
-        QVERIFY2(allowed.contains("_NET_WM_ACTION_CLOSE"_L1), qPrintable(allowed.join(' ')));
-        for (const char *action : {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
-                                   "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE"})
-            QVERIFY2(!allowed.contains(QLatin1StringView(action)), action);
     }
 }
 

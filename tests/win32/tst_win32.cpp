@@ -11,8 +11,10 @@
 #include <oleacc.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <array>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -340,13 +342,11 @@ void testPresetsWhenChosen(Form1 &form1)
 std::wstring accessibleName(HWND control)
 {
     IAccessible *accessible = nullptr;
-    const HRESULT made = AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
-                                                    reinterpret_cast<void **>(&accessible));
-    if (FAILED(made))
-        return L"(no accessible object: " + std::to_wstring(unsigned(made)) + L")";
-    VARIANT self{};
+    if (FAILED(AccessibleObjectFromWindow(control, DWORD(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void **>(&accessible))))
+        return L"(no accessible object)";
+    VARIANT self{}; // CHILDID_SELF
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     std::wstring result;
     if (accessible->get_accName(self, &name) == S_OK && name)
@@ -386,12 +386,6 @@ void testEnterOnButton(Form1 &form1)
     pressKey(VK_RETURN);
     checkEqual(textOf(form1.control("final")), std::wstring(L"9"), "Enter on the button: level");
     checkEqual(textOf(form1.control("comp")), std::wstring(L"135"), "Enter on the button: skill points");
-    SetWindowTextW(form1.control("sag2"), L"");
-    errorBoxText.clear();
-    SetTimer(nullptr, 0, 50, dismissErrorBox);
-    pressKey(VK_RETURN);
-    checkEqual(errorBoxText, std::wstring(L"Erreur d'exécution '13' :\n\nIncompatibilité de type"),
-               "Enter on the button with an empty box: the error box");
     for (const char *box : allBoxes)
         SetWindowTextW(form1.control(box), L"");
 }
@@ -699,40 +693,13 @@ void testEndOfProgram(const wchar_t *program)
     }
 }
 
-// Contrast themes and the version resource.
-
-// The colours of Windows' two high-contrast schemes that the windows draw with.
-struct Scheme
-{
-    const char *name;
-    std::vector<std::pair<int, COLORREF>> colours;
+// The desktop colours the windows draw with under high contrast, in Windows' two schemes.
+const int schemeColourNumbers[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT};
+using SchemeColours = std::array<COLORREF, std::size(schemeColourNumbers)>;
+const std::pair<const char *, SchemeColours> highContrastSchemes[] = {
+        {"High Contrast Black", {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x1A, 0xEB, 0xFF), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0x3F, 0xF2, 0x3F)}},
+        {"High Contrast White", {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0x37, 0x00, 0x6E), RGB(255, 255, 255), RGB(0, 0, 0), RGB(0x60, 0x00, 0x00)}},
 };
-
-const Scheme highContrastSchemes[] = {
-        {"High Contrast Black",
-         {{COLOR_BACKGROUND, RGB(0, 0, 0)}, {COLOR_MENU, RGB(0, 0, 0)}, {COLOR_WINDOW, RGB(0, 0, 0)},
-          {COLOR_WINDOWFRAME, RGB(255, 255, 255)}, {COLOR_MENUTEXT, RGB(255, 255, 255)},
-          {COLOR_WINDOWTEXT, RGB(255, 255, 255)}, {COLOR_HIGHLIGHT, RGB(0x1A, 0xEB, 0xFF)},
-          {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)}, {COLOR_BTNFACE, RGB(0, 0, 0)}, {COLOR_GRAYTEXT, RGB(0x3F, 0xF2, 0x3F)},
-          {COLOR_BTNTEXT, RGB(255, 255, 255)}, {COLOR_MENUBAR, RGB(0, 0, 0)}}},
-        {"High Contrast White",
-         {{COLOR_BACKGROUND, RGB(255, 255, 255)}, {COLOR_MENU, RGB(255, 255, 255)}, {COLOR_WINDOW, RGB(255, 255, 255)},
-          {COLOR_WINDOWFRAME, RGB(0, 0, 0)}, {COLOR_MENUTEXT, RGB(0, 0, 0)}, {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
-          {COLOR_HIGHLIGHT, RGB(0x37, 0x00, 0x6E)}, {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
-          {COLOR_BTNFACE, RGB(255, 255, 255)}, {COLOR_GRAYTEXT, RGB(0x60, 0x00, 0x00)}, {COLOR_BTNTEXT, RGB(0, 0, 0)},
-          {COLOR_MENUBAR, RGB(255, 255, 255)}}},
-};
-
-void setColours(const std::vector<std::pair<int, COLORREF>> &colours)
-{
-    std::vector<int> numbers;
-    std::vector<COLORREF> values;
-    for (const auto &[number, value] : colours) {
-        numbers.push_back(number);
-        values.push_back(value);
-    }
-    SetSysColors(int(numbers.size()), numbers.data(), values.data());
-}
 
 RECT clientOf(HWND window)
 {
@@ -754,8 +721,7 @@ std::vector<DWORD> pixelsOf(HWND window, RECT area)
     const HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, dc, area.left, area.top, SRCCOPY);
     GdiFlush();
-    const auto *first = static_cast<const DWORD *>(bits);
-    std::vector<DWORD> pixels(first, first + width * height);
+    std::vector<DWORD> pixels(static_cast<const DWORD *>(bits), static_cast<const DWORD *>(bits) + width * height);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -763,17 +729,10 @@ std::vector<DWORD> pixelsOf(HWND window, RECT area)
     return pixels;
 }
 
-// What a control shows where its caption or value is: the colour most of it has, and of its
-// pixels the one that stands out most from that ground, the core of the text's strokes.
-// An option button's caption is right of its circle, a button's inside its edges and focus
-// rectangle, a rich-text box's text left of its scroll bar.
-struct Shown
-{
-    COLORREF ground;
-    COLORREF ink;
-};
-
-Shown shownBy(HWND control, design::Kind kind, UINT dpi)
+// Where a control shows its caption or value (an option right of its circle, a button inside
+// its edges, the rich-text box left of its scroll bar): its commonest colour, the ground, and
+// the one that stands out most from it, the core of the strokes.
+std::pair<COLORREF, COLORREF> groundAndInk(HWND control, design::Kind kind, UINT dpi)
 {
     RECT area = clientOf(control);
     if (kind == design::Kind::Option)
@@ -785,20 +744,13 @@ Shown shownBy(HWND control, design::Kind kind, UINT dpi)
     std::map<COLORREF, int> counts;
     for (const DWORD pixel : pixelsOf(control, area))
         ++counts[RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel))];
-    Shown shown{};
-    int most = 0;
+    const COLORREF ground = std::ranges::max_element(counts, {}, &std::pair<const COLORREF, int>::second)->first;
+    COLORREF ink = ground;
     for (const auto &[colour, count] : counts) {
-        if (count > most) {
-            most = count;
-            shown.ground = colour;
-        }
+        if (contrastRatio(colour, ground) > contrastRatio(ink, ground))
+            ink = colour;
     }
-    shown.ink = shown.ground;
-    for (const auto &[colour, count] : counts) {
-        if (contrastRatio(colour, shown.ground) > contrastRatio(shown.ink, shown.ground))
-            shown.ink = colour;
-    }
-    return shown;
+    return {ground, ink};
 }
 
 // Both windows side by side, the about window in front with the focus on its button, so that
@@ -820,29 +772,11 @@ void switchHighContrast(Form1 &form1, Form2 &about, bool on)
         SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
 }
 
-void testContrastRatio()
-{
-    struct Row
-    {
-        const char *name;
-        COLORREF a, b;
-        double ratio;
-    };
-    const Row rows[] = {
-            {"black on white", RGB(0, 0, 0), RGB(255, 255, 255), 21},
-            {"a colour on itself", RGB(0x1A, 0xEB, 0xFF), RGB(0x1A, 0xEB, 0xFF), 1},
-            {"the lightest grey readable on white", RGB(0x76, 0x76, 0x76), RGB(255, 255, 255), 4.54},
-    };
-    for (const Row &row : rows)
-        check(std::abs(contrastRatio(row.a, row.b) - row.ratio) < 0.01, std::string("contrast ratio: ") + row.name);
-}
-
 // Under the desktop's high-contrast setting every caption and value reads at 4.5:1 or more,
 // in the desktop's own pairs, as soon as the setting or the scheme changes; without the
 // setting, the designed colours come back to the pixel.
 void testContrastThemes(Form1 &form1, UINT dpi)
 {
-    testContrastRatio();
     Form2 &about = form1.aboutWindow();
     if (!about.hwnd())
         about.create();
@@ -852,60 +786,48 @@ void testContrastThemes(Form1 &form1, UINT dpi)
         SetWindowTextW(form1.control(box), L"50");
     click(form1.control("calcul"));
     const auto designed = showBoth(form1, about);
+    SchemeColours desktop;
+    std::ranges::transform(schemeColourNumbers, desktop.begin(), GetSysColor);
 
-    std::vector<std::pair<int, COLORREF>> desktop;
-    for (int number = COLOR_SCROLLBAR; number <= COLOR_MENUBAR; ++number)
-        desktop.emplace_back(number, GetSysColor(number));
-    HIGHCONTRASTW setting{sizeof setting, HCF_HIGHCONTRASTON, nullptr};
-    const BOOL taken = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof setting, &setting, SPIF_SENDCHANGE);
-    std::printf("SPI_SETHIGHCONTRAST %s (error %lu); the desktop's setting reads %s\n", taken ? "taken" : "refused",
-                taken ? 0ul : GetLastError(), desktopHighContrast() ? "on" : "off");
-    setting.dwFlags = 0;
-    if (taken)
-        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof setting, &setting, SPIF_SENDCHANGE);
-
-    // The first scheme comes before the setting, the second while it is on.
-    for (const Scheme &scheme : highContrastSchemes) {
-        setColours(scheme.colours);
+    // Wine neither reports nor takes the setting: it comes on through the windows' own question,
+    // after the first scheme and before the second, so that both kinds of change are followed.
+    for (const auto &[scheme, colours] : highContrastSchemes) {
+        SetSysColors(int(colours.size()), schemeColourNumbers, colours.data());
         if (highContrastOn == desktopHighContrast)
             switchHighContrast(form1, about, true);
         showBoth(form1, about);
-        std::pair<double, std::string> lowest{21, ""};
         for (const auto &[window, controls] : {std::pair{form1.hwnd(), std::span<const design::Control>(design::form1Controls)},
                                                std::pair{about.hwnd(), std::span<const design::Control>(design::form2Controls)}}) {
             for (std::size_t i = 0; i < controls.size(); ++i) {
                 const design::Control &design = controls[i];
                 const HWND control = GetDlgItem(window, firstControlId + int(i));
-                const std::string name = std::string(scheme.name) + ": " + design.name;
+                const std::string name = std::string(scheme) + ": " + design.name;
                 if (design.kind == design::Kind::Line) {
                     const RECT line = clientOf(control);
                     checkEqual(pixelAt(control, line.right / 2, line.bottom / 2), GetSysColor(COLOR_HIGHLIGHT),
                                name + " in the highlight colour");
                 } else if (design.kind != design::Kind::Picture) {
-                    const Shown shown = shownBy(control, design.kind, dpi);
-                    const double ratio = contrastRatio(shown.ink, shown.ground);
-                    lowest = std::min(lowest, std::pair{ratio, std::string(design.name)});
-                    check(ratio >= 4.5, name + " reads at " + std::to_string(ratio) + ":1");
-                    checkEqual(shown.ground, GetSysColor(design.kind == design::Kind::Button ? COLOR_BTNFACE : COLOR_WINDOW),
+                    const auto [ground, ink] = groundAndInk(control, design.kind, dpi);
+                    check(contrastRatio(ink, ground) >= 4.5, name + " reads at " + std::to_string(contrastRatio(ink, ground)) + ":1");
+                    checkEqual(ground, GetSysColor(design.kind == design::Kind::Button ? COLOR_BTNFACE : COLOR_WINDOW),
                                name + " on the desktop's ground for it");
                 }
             }
         }
-        std::printf("%s: the lowest contrast %.2f:1, %s\n", scheme.name, lowest.first, lowest.second.c_str());
         const RECT strip = clientOf(about.hwnd());
         checkEqual(pixelAt(about.hwnd(), 2, strip.bottom - 2), GetSysColor(COLOR_BTNFACE),
-                   std::string(scheme.name) + ": the about window's ground in the button face colour");
+                   std::string(scheme) + ": the about window's ground in the button face colour");
     }
 
     switchHighContrast(form1, about, false);
-    setColours(desktop);
+    SetSysColors(int(desktop.size()), schemeColourNumbers, desktop.data());
     const auto restored = showBoth(form1, about);
     check(restored.first == designed.first, "the setting off: the calculator in its designed colours again");
     check(restored.second == designed.second, "the setting off: the about text in its designed colours again");
     SendMessageW(about.hwnd(), WM_CLOSE, 0, 0);
 }
 
-// Windows reads the program's version, in French, from the numbered resource it looks for.
+// Windows reads the program's version from the numbered resource it looks for.
 void testVersion(const wchar_t *program)
 {
     DWORD ignored = 0;
@@ -926,10 +848,6 @@ void testVersion(const wchar_t *program)
         checkEqual(found ? std::wstring(static_cast<const wchar_t *>(value)) : std::wstring(), expected,
                    "version: " + narrow(key));
     }
-    const HMODULE module = LoadLibraryExW(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    check(FindResourceExW(module, MAKEINTRESOURCEW(16), MAKEINTRESOURCEW(1), MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH)),
-          "version: resource 1 in French");
-    FreeLibrary(module);
 }
 
 } // namespace
