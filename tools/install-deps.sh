@@ -35,9 +35,11 @@ clang_runtime() {
     [ -z "$version" ] || echo "libclang-rt-$version-dev"
 }
 
+# Sets runtime, the name of clang's runtime package, and missing, what is not installed.
 missing_packages() {
+    runtime=$(clang_runtime)
     missing=""
-    for package in $packages $(clang_runtime); do
+    for package in $packages $runtime; do
         installed "$package" || missing="$missing $package"
     done
 }
@@ -46,7 +48,7 @@ french=fr_FR.UTF-8
 has_french() { locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; }
 
 missing_packages
-if [ -z "$missing" ] && [ -n "$(clang_runtime)" ] && has_french; then
+if [ -z "$missing" ] && [ -n "$runtime" ] && has_french; then
     exit 0
 fi
 
@@ -58,11 +60,10 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     as_root="sudo"
 fi
-if [ -n "$missing" ] || [ -z "$(clang_runtime)" ]; then
+if [ -n "$missing" ] || [ -z "$runtime" ]; then
     $as_root apt-get update
     # The names again, now that the package lists are those of the release.
     missing_packages
-    runtime=$(clang_runtime)
     unknown=""
     for package in $missing; do
         offered "$package" || unknown="$unknown $package"
