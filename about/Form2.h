@@ -1,14 +1,17 @@
 #pragma once
 
-#include "ui_Form2.h"
+#include "behaviour.h"
+#include "formbuilder.h"
 
 #include <QTimer>
 #include <QWidget>
 
+class QTextEdit;
+
 // The about window: its text types itself out, one character every 50 ms, behind a "|" cursor.
 // Its button only hides it and the typing goes on; the close box destroys it, and the next one
 // starts the text again from nothing.
-class Form2 : public QWidget
+class Form2 : public QWidget, private design::AboutBoxFace
 {
     Q_OBJECT
 
@@ -18,18 +21,20 @@ public:
     static const QString aboutText;
 
 private:
+    void replace(std::size_t from, std::size_t to, std::u16string_view text) override;
+    void cursorToStart() override;
+
     void OnSelectionChange();
 
     void Form_Load();
     void Timer1_Timer();
     void Command1_Click();
 
-    void showInBox(const QString &text);
+    QTextEdit *rtf() const;
 
-    Ui::Form2 ui;
+    Controls controls;
     QTimer Timer1{this};
-    float ticks = 0; // stops growing at 2^24 ticks, long after the text is complete
-    QString shown;   // what the box holds, its line breaks as the box keeps them
+    design::Typewriter typewriter{u'\n'};
 
     // Reaching 2^24 ticks takes ten days at 50 ms a tick: the test sets the counter instead.
     friend class TestForm2;

@@ -2,27 +2,25 @@
 
 #include "Form2.h"
 #include "appinfo.h"
-#include "application.h"
 #include "digitrule.h"
-#include "formdesign.h"
-#include "level.h"
 #include "qtnumbers.h"
 #include "texts.h"
 
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
-#include <QLocale>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
-
-#include <array>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
+using enum design::Form1Control;
 
 namespace {
-
-// Where the calculator's own area, below the menu bar, opens on the screen.
-constexpr QPoint clientOrigin{387, 190};
 
 // The banner at its own size in logical pixels. High-density screens get it from the
 // double-size artwork, brought to their exact ratio, never blurred by scaling up.
@@ -36,36 +34,53 @@ QPixmap banner(QSize size, qreal ratio)
     return art;
 }
 
-using BoxTexts = std::array<QString, 5>;
-
-calc::StatTexts statTexts(const BoxTexts &texts)
+QAction *addItem(QMenu *menu, const char *name, const wchar_t *caption)
 {
-    return {utf16(texts[0]), utf16(texts[1]), utf16(texts[2]), utf16(texts[3]), utf16(texts[4])};
+    QAction *item = menu->addAction(QString::fromWCharArray(caption));
+    item->setObjectName(QLatin1StringView(name));
+    item->setMenuRole(QAction::NoRole);
+    return item;
+}
+
+// Tab moves the focus and Delete edits, though Qt gives them the characters TAB and DEL: no
+// key but those that type makes a character in a box.
+bool makesCharacters(const QKeyEvent &key)
+{
+    return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab
+           && key.key() != Qt::Key_Delete;
 }
 
 } // namespace
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
+    , client(new QWidget(this))
 {
-    ui.setupUi(this);
-    applyFormDesign(ui.client);
-    ui.Image1->setPixmap(banner(ui.Image1->size(), devicePixelRatio()));
+    client->setObjectName(u"client"_s);
+    client->setFixedSize(design::form1.clientWidth, design::form1.clientHeight);
+    controls = buildControls(client, design::form1Controls, design::form1.clientWidth);
+    setCentralWidget(client);
+    applyColours(client, design::form1.background, controls, design::form1Controls);
+    auto *image = static_cast<QLabel *>(control(Image1));
+    image->setPixmap(banner(image->size(), devicePixelRatio()));
+
+    menuBar()->setObjectName(u"menubar"_s);
+    QMenu *plus = menuBar()->addMenu(QString::fromWCharArray(design::menuTitle));
+    plus->setObjectName(u"plus"_s);
+    connect(addItem(plus, "about", design::aboutItem), &QAction::triggered, this, &Form1::about_Click);
+    connect(addItem(plus, "quit", design::quitItem), &QAction::triggered, this, &Form1::quit_Click);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     resize(sizeHint());
-    makeFixedWindow(this, clientOrigin - QPoint(0, ui.menubar->sizeHint().height()));
+    placeWindow(this, design::form1, menuBar()->sizeHint().height());
 
-    for (QLineEdit *box : {ui.force2, ui.endu2, ui.dext2, ui.sag2, ui.intel2})
-        box->installEventFilter(this);
-    ui.calcul->installEventFilter(this);
+    for (const auto id : {force2, endu2, dext2, sag2, intel2, calcul})
+        control(id)->installEventFilter(this);
 
-    connect(ui.calcul, &QPushButton::clicked, this, &Form1::calcul_Click);
-    connect(ui.x1, &QRadioButton::clicked, this, &Form1::x1_Click);
-    connect(ui.x2, &QRadioButton::clicked, this, &Form1::x2_Click);
-    connect(ui.x3, &QRadioButton::clicked, this, &Form1::x3_Click);
-    connect(ui.about, &QAction::triggered, this, &Form1::about_Click);
-    connect(ui.quit, &QAction::triggered, this, &Form1::quit_Click);
+    connect(static_cast<QPushButton *>(control(calcul)), &QPushButton::clicked, this, &Form1::calcul_Click);
+    connect(static_cast<QRadioButton *>(control(x1)), &QRadioButton::clicked, this, &Form1::x1_Click);
+    connect(static_cast<QRadioButton *>(control(x2)), &QRadioButton::clicked, this, &Form1::x2_Click);
+    connect(static_cast<QRadioButton *>(control(x3)), &QRadioButton::clicked, this, &Form1::x3_Click);
 }
 
 Form1::~Form1()
@@ -73,24 +88,16 @@ Form1::~Form1()
     delete aboutWindow;
 }
 
-// Watched: the five wanted-value boxes, where text typed through an input method (compose
-// keys, dead keys, on-screen keyboards) arrives as a commit, not as a key press; and the button.
+// Watched: the button, and the five wanted-value boxes, where text typed through an input
+// method (compose keys, dead keys, on-screen keyboards) arrives as a commit, not as a key press.
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui.calcul)
-        return event->type() == QEvent::KeyPress && calcul_KeyPress(*static_cast<QKeyEvent *>(event));
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (!calc::wantedBoxTakes(utf16(static_cast<QKeyEvent *>(event)->text())))
-            return true;
-        break;
-    case QEvent::InputMethod:
-        if (!calc::wantedBoxTakes(utf16(static_cast<QInputMethodEvent *>(event)->commitString())))
-            return true;
-        break;
-    default:
-        break;
+    if (event->type() == QEvent::KeyPress) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        return watched == control(calcul) ? calcul_KeyPress(key) : wanted_KeyPress(key);
     }
+    if (event->type() == QEvent::InputMethod && isWantedBox(watched))
+        return !calc::wantedBoxTakes(utf16(static_cast<QInputMethodEvent *>(event)->commitString()));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -98,23 +105,39 @@ void Form1::changeEvent(QEvent *event)
 {
     // The desktop's colour scheme changed: the boxes and captions follow it.
     if (event->type() == QEvent::PaletteChange)
-        applyFormDesign(ui.client);
+        applyColours(client, design::form1.background, controls, design::form1Controls);
     QMainWindow::changeEvent(event);
+}
+
+std::u16string Form1::text(design::Form1Control id) const
+{
+    return box(id)->text().toStdU16String();
+}
+
+void Form1::setText(design::Form1Control id, std::u16string_view text)
+{
+    box(id)->setText(QString::fromStdU16String(std::u16string(text)));
+}
+
+calc::NumberFormat Form1::numberFormat() const
+{
+    return ::numberFormat(QLocale::system());
+}
+
+QLineEdit *Form1::box(design::Form1Control id) const
+{
+    return static_cast<QLineEdit *>(control(id));
+}
+
+bool Form1::isWantedBox(const QObject *object) const
+{
+    return object == control(force2) || object == control(endu2) || object == control(dext2)
+           || object == control(sag2) || object == control(intel2);
 }
 
 void Form1::calcul_Click()
 {
-    const BoxTexts base{ui.force->text(), ui.endu->text(), ui.dext->text(), ui.sag->text(), ui.intel->text()};
-    const BoxTexts wanted{ui.force2->text(), ui.endu2->text(), ui.dext2->text(), ui.sag2->text(),
-                          ui.intel2->text()};
-    const calc::LevelResult result = calc::computeLevel(statTexts(base), statTexts(wanted),
-                                                        numberFormat(QLocale::system()));
-    if (result.status != calc::Status::Ok) {
-        reportFailure(result.status);
-        return;
-    }
-    ui.final->setText(QString::fromStdU16String(result.level));
-    ui.comp->setText(QString::fromStdU16String(result.skillPoints));
+    design::calcul_Click(*this);
 }
 
 // Enter on the focused button presses it, as Space does. With autoDefault the button would do
@@ -123,23 +146,29 @@ bool Form1::calcul_KeyPress(const QKeyEvent &key)
 {
     if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
         return false;
-    ui.calcul->click();
+    static_cast<QPushButton *>(control(calcul))->click();
     return true;
+}
+
+// Returns whether the key is swallowed.
+bool Form1::wanted_KeyPress(const QKeyEvent &key)
+{
+    return makesCharacters(key) && !calc::wantedBoxTakes(utf16(key.text()));
 }
 
 void Form1::x1_Click()
 {
-    aff(u"25"_s);
+    design::aff(*this);
 }
 
 void Form1::x2_Click()
 {
-    aff(u"30"_s);
+    design::aff2(*this);
 }
 
 void Form1::x3_Click()
 {
-    aff(u"35"_s);
+    design::aff3(*this);
 }
 
 void Form1::about_Click()
@@ -157,12 +186,6 @@ void Form1::quit_Click()
 {
     // At once: nothing to save, nothing to ask.
     QCoreApplication::exit();
-}
-
-void Form1::aff(const QString &level1Value)
-{
-    for (QLineEdit *box : {ui.endu, ui.dext, ui.sag, ui.intel, ui.force})
-        box->setText(level1Value);
 }
 
 void Form1::reportFailure(calc::Status status)

@@ -1,20 +1,18 @@
 #pragma once
 
-#include "ui_Form1.h"
+#include "behaviour.h"
+#include "formbuilder.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 class Form2;
 class QKeyEvent;
-
-namespace calc {
-enum class Status;
-} // namespace calc
+class QLineEdit;
 
 // The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
 // values, and the button shows the level and the skill points it takes.
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, private design::Form1Face
 {
     Q_OBJECT
 
@@ -25,21 +23,29 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
-    // Virtual so that a test running thousands of failing computations can record them
-    // instead of waiting on a modal message box for each.
-    virtual void reportFailure(calc::Status status);
+    // A test running thousands of failing computations records them instead of waiting on a
+    // modal message box for each.
+    void reportFailure(calc::Status status) override;
 
 private:
+    std::u16string text(design::Form1Control box) const override;
+    void setText(design::Form1Control box, std::u16string_view text) override;
+    calc::NumberFormat numberFormat() const override;
+
     void calcul_Click();
     bool calcul_KeyPress(const QKeyEvent &key);
+    bool wanted_KeyPress(const QKeyEvent &key);
     void x1_Click();
     void x2_Click();
     void x3_Click();
     void about_Click();
     void quit_Click();
 
-    void aff(const QString &level1Value);
+    QWidget *control(design::Form1Control id) const { return controls[qsizetype(id)]; }
+    QLineEdit *box(design::Form1Control id) const;
+    bool isWantedBox(const QObject *object) const;
 
-    Ui::Form1 ui;
+    QWidget *client;
+    Controls controls;
     QPointer<Form2> aboutWindow; // has no owner window, so it is ours to delete
 };

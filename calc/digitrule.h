@@ -4,9 +4,8 @@
 
 namespace calc {
 
-// Whether a wanted-value box lets a key's text in: digits and backspace only. Keys that make
-// no character (arrows, Home, End, Delete, Tab) have nothing to filter and always pass; pasted text
-// never comes this way.
-bool wantedBoxTakes(std::u16string_view keyText);
+// Whether a wanted-value box lets typed characters in: digits and backspace only. Each program
+// decides which of its keys make characters; pasted text never comes this way.
+bool wantedBoxTakes(std::u16string_view characters);
 
 } // namespace calc

@@ -1,11 +1,13 @@
 #pragma once
 
-// The two windows as the Windows program builds them, in pixels at 96 dpi. The Qt forms
-// (Form1.ui, Form2.ui) hold the same design; a test compares the two, so a caption, a place or
-// a colour changed in one and not in the other fails it. No Windows header here, so that the
-// Qt test can read this table too.
+// The two windows of both programs, in pixels at 96 dpi: every control's kind, name, caption,
+// place, size, font, colours and flags, in the one order both programs create them in. Each
+// program maps the colours and fonts to its own toolkit; none of it is typed anywhere else.
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace design {
 
@@ -56,8 +58,27 @@ enum Flags : unsigned {
     FourCharacters = 4, // the user types or pastes at most four characters
 };
 
+// Each window's controls by name, in table order: the code knows them by these.
+enum class Form1Control {
+    Label1, x1, x2, x3, Label2,
+    Label3_0, force, Label4_0, endu, Label5_0, dext, Label6_0, sag, Label7, intel,
+    Label8, Label3_1, force2, Label4_1, endu2, Label5_1, dext2, Label6_1, sag2, Label9, intel2,
+    Label10, final, Label11, comp, calcul,
+    Image1, Line1, Line2, Line3,
+};
+enum class Form2Control { rtf, Command1 };
+
+// A control's row in its window's table, from either window's names.
+struct ControlId
+{
+    constexpr ControlId(Form1Control id) : row(std::size_t(id)) {}
+    constexpr ControlId(Form2Control id) : row(std::size_t(id)) {}
+    std::size_t row;
+};
+
 struct Control
 {
+    ControlId id;
     const char *name;
     Kind kind;
     const wchar_t *caption;
@@ -66,6 +87,10 @@ struct Control
     Colour foreground;
     Colour background;
     unsigned flags = 0;
+    // What screen readers say besides the name its label gives it.
+    const wchar_t *description = nullptr;
+    // What screen readers call a control whose text changes all the time.
+    const wchar_t *accessibleName = nullptr;
 };
 
 struct Window
@@ -78,64 +103,119 @@ struct Window
 };
 
 inline constexpr Window form1{"Form1", L"R7V Lumo Vareroro by Vek", 387, 190, 476, 276, black};
+inline constexpr Window form2{"Form2", L"About !", 454, 210, 247, 167, noColour};
 
-// Listed in the order the Windows program creates them in, which is its tab order for the
-// controls that take the focus. Screen readers name a box after the static text created just
-// before it, so each label comes directly before the box on its row; labels and disabled boxes
-// never take the focus, so where they stand leaves the tab order alone.
-inline constexpr Control form1Controls[] = {
-    {"Label1", Kind::Label, L"Nbre de Reborn:", 13, 48, 105, 17, tahoma9Bold, highlightText, black},
-    {"x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText},
-    {"x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText},
-    {"x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black},
-    {"Label2", Kind::Label, L"Stat de base: (lvl 1)", 160, 48, 129, 17, tahoma9Bold, white, buttonText},
-    {"Label3_0", Kind::Label, L"Force:", 160, 72, 65, 17, tahoma825, highlightText, black},
-    {"force", Kind::TextBox, L"", 240, 72, 41, 19, desktopFont, windowBackground, windowFrame, Disabled | ReadOnly},
-    {"Label4_0", Kind::Label, L"Endurance:", 160, 96, 65, 17, tahoma825, highlightText, black},
-    {"endu", Kind::TextBox, L"", 240, 96, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"Label5_0", Kind::Label, L"Dextérité:", 160, 120, 65, 17, tahoma825, highlightText, black},
-    {"dext", Kind::TextBox, L"", 240, 120, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"Label6_0", Kind::Label, L"Sagesse:", 160, 144, 65, 17, tahoma825, highlightText, black},
-    {"sag", Kind::TextBox, L"", 240, 144, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"Label7", Kind::Label, L"Intelligence:", 160, 168, 65, 17, tahoma825, highlightText, black},
-    {"intel", Kind::TextBox, L"", 240, 168, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"Label8", Kind::Label, L"Stats Voulues:", 336, 48, 97, 17, tahoma9Bold, white, buttonText},
-    {"Label3_1", Kind::Label, L"Force:", 320, 72, 65, 17, tahoma825, highlightText, black},
-    {"force2", Kind::TextBox, L"", 400, 72, 41, 19, desktopFont, windowBackground, windowFrame, FourCharacters},
-    {"Label4_1", Kind::Label, L"Endurance:", 320, 96, 65, 17, tahoma825, highlightText, black},
-    {"endu2", Kind::TextBox, L"", 400, 96, 41, 19, desktopFont, white, black, FourCharacters},
-    {"Label5_1", Kind::Label, L"Dextérité:", 320, 120, 65, 17, tahoma825, highlightText, black},
-    {"dext2", Kind::TextBox, L"", 400, 120, 41, 19, desktopFont, white, black, FourCharacters},
-    {"Label6_1", Kind::Label, L"Sagesse:", 320, 144, 65, 17, tahoma825, highlightText, black},
-    {"sag2", Kind::TextBox, L"", 400, 144, 41, 19, desktopFont, white, black, FourCharacters},
-    {"Label9", Kind::Label, L"Intelligence:", 320, 168, 65, 17, tahoma825, highlightText, black},
-    {"intel2", Kind::TextBox, L"", 400, 168, 41, 19, desktopFont, white, black, FourCharacters},
-    {"Label10", Kind::Label, L"Level Final : ", 16, 216, 81, 17, tahoma9Bold, white, menuText},
-    {"final", Kind::TextBox, L"", 104, 216, 41, 19, desktopFont, windowBackground, black, Disabled | ReadOnly},
-    {"Label11", Kind::Label, L"Pts de Compétences : ", 248, 216, 145, 17, tahoma9Bold, highlightText, black},
-    {"comp", Kind::TextBox, L"", 400, 216, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
-    {"calcul", Kind::Button, L"Allez On Calcule :)", 128, 248, 209, 17, desktopFont, buttonText, highlightText},
+namespace tables {
+
+inline constexpr wchar_t baseStat[] = L"Stat de base (lvl 1)";
+inline constexpr wchar_t wantedStat[] = L"Stat voulue";
+
+using enum Form1Control;
+using enum Form2Control;
+
+// Screen readers on Windows name a box after the static text created just before it, so each
+// label comes directly before the box on its row; labels and disabled boxes never take the
+// focus, so the focus visits the others in this order: x1 x2 x3 force2 … intel2 calcul.
+inline constexpr Control form1[] = {
+    {Label1, "Label1", Kind::Label, L"Nbre de Reborn:", 13, 48, 105, 17, tahoma9Bold, highlightText, black},
+    {x1, "x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText},
+    {x2, "x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText},
+    {x3, "x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black},
+    {Label2, "Label2", Kind::Label, L"Stat de base: (lvl 1)", 160, 48, 129, 17, tahoma9Bold, white, buttonText},
+    {Label3_0, "Label3_0", Kind::Label, L"Force:", 160, 72, 65, 17, tahoma825, highlightText, black},
+    {force, "force", Kind::TextBox, L"", 240, 72, 41, 19, desktopFont, windowBackground, windowFrame, Disabled | ReadOnly, baseStat},
+    {Label4_0, "Label4_0", Kind::Label, L"Endurance:", 160, 96, 65, 17, tahoma825, highlightText, black},
+    {endu, "endu", Kind::TextBox, L"", 240, 96, 41, 19, desktopFont, white, black, Disabled | ReadOnly, baseStat},
+    {Label5_0, "Label5_0", Kind::Label, L"Dextérité:", 160, 120, 65, 17, tahoma825, highlightText, black},
+    {dext, "dext", Kind::TextBox, L"", 240, 120, 41, 19, desktopFont, white, black, Disabled | ReadOnly, baseStat},
+    {Label6_0, "Label6_0", Kind::Label, L"Sagesse:", 160, 144, 65, 17, tahoma825, highlightText, black},
+    {sag, "sag", Kind::TextBox, L"", 240, 144, 41, 19, desktopFont, white, black, Disabled | ReadOnly, baseStat},
+    {Label7, "Label7", Kind::Label, L"Intelligence:", 160, 168, 65, 17, tahoma825, highlightText, black},
+    {intel, "intel", Kind::TextBox, L"", 240, 168, 41, 19, desktopFont, white, black, Disabled | ReadOnly, baseStat},
+    {Label8, "Label8", Kind::Label, L"Stats Voulues:", 336, 48, 97, 17, tahoma9Bold, white, buttonText},
+    {Label3_1, "Label3_1", Kind::Label, L"Force:", 320, 72, 65, 17, tahoma825, highlightText, black},
+    {force2, "force2", Kind::TextBox, L"", 400, 72, 41, 19, desktopFont, windowBackground, windowFrame, FourCharacters, wantedStat},
+    {Label4_1, "Label4_1", Kind::Label, L"Endurance:", 320, 96, 65, 17, tahoma825, highlightText, black},
+    {endu2, "endu2", Kind::TextBox, L"", 400, 96, 41, 19, desktopFont, white, black, FourCharacters, wantedStat},
+    {Label5_1, "Label5_1", Kind::Label, L"Dextérité:", 320, 120, 65, 17, tahoma825, highlightText, black},
+    {dext2, "dext2", Kind::TextBox, L"", 400, 120, 41, 19, desktopFont, white, black, FourCharacters, wantedStat},
+    {Label6_1, "Label6_1", Kind::Label, L"Sagesse:", 320, 144, 65, 17, tahoma825, highlightText, black},
+    {sag2, "sag2", Kind::TextBox, L"", 400, 144, 41, 19, desktopFont, white, black, FourCharacters, wantedStat},
+    {Label9, "Label9", Kind::Label, L"Intelligence:", 320, 168, 65, 17, tahoma825, highlightText, black},
+    {intel2, "intel2", Kind::TextBox, L"", 400, 168, 41, 19, desktopFont, white, black, FourCharacters, wantedStat},
+    {Label10, "Label10", Kind::Label, L"Level Final : ", 16, 216, 81, 17, tahoma9Bold, white, menuText},
+    {final, "final", Kind::TextBox, L"", 104, 216, 41, 19, desktopFont, windowBackground, black, Disabled | ReadOnly},
+    {Label11, "Label11", Kind::Label, L"Pts de Compétences : ", 248, 216, 145, 17, tahoma9Bold, highlightText, black},
+    {comp, "comp", Kind::TextBox, L"", 400, 216, 41, 19, desktopFont, white, black, Disabled | ReadOnly},
+    {calcul, "calcul", Kind::Button, L"Allez On Calcule :)", 128, 248, 209, 17, desktopFont, buttonText, highlightText},
     // Neither takes the focus: the banner and the lines come last.
-    {"Image1", Kind::Picture, L"R7V Lumo Vareroro", 120, 0, 220, 33, desktopFont, noColour, noColour},
-    {"Line1", Kind::Line, L"", 143, 48, 3, 144, desktopFont, noColour, highlight},
-    {"Line2", Kind::Line, L"", 295, 48, 3, 144, desktopFont, noColour, highlight},
-    {"Line3", Kind::Line, L"", 8, 199, 456, 3, desktopFont, noColour, white},
+    {Image1, "Image1", Kind::Picture, L"R7V Lumo Vareroro", 120, 0, 220, 33, desktopFont, noColour, noColour},
+    {Line1, "Line1", Kind::Line, L"", 143, 48, 3, 144, desktopFont, noColour, highlight},
+    {Line2, "Line2", Kind::Line, L"", 295, 48, 3, 144, desktopFont, noColour, highlight},
+    {Line3, "Line3", Kind::Line, L"", 8, 199, 456, 3, desktopFont, noColour, white},
 };
+
+// The box's text changes at every tick: screen readers call it by the window's title instead,
+// and read what it has typed as its text.
+inline constexpr Control form2[] = {
+    {rtf, "rtf", Kind::RichText, L"", 0, 0, 249, 137, tahoma825Bold, noColour, desktopBackground, ReadOnly, nullptr, L"About !"},
+    {Command1, "Command1", Kind::Button, L"Quitter", 64, 144, 113, 17, desktopFont, noColour, noColour},
+};
+
+constexpr bool eachOnItsRow(std::span<const Control> table, std::size_t count)
+{
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (table[row].id.row != row)
+            return false;
+    }
+    return table.size() == count;
+}
+static_assert(eachOnItsRow(form1, std::size_t(Line3) + 1) && eachOnItsRow(form2, std::size_t(Command1) + 1));
+
+} // namespace tables
+
+inline constexpr std::span<const Control> form1Controls = tables::form1;
+inline constexpr std::span<const Control> form2Controls = tables::form2;
 
 inline constexpr wchar_t menuTitle[] = L"Plus";
 inline constexpr wchar_t aboutItem[] = L"About";
 inline constexpr wchar_t quitItem[] = L"Quitter";
 
-inline constexpr Window form2{"Form2", L"About !", 454, 210, 247, 167, noColour};
-
-inline constexpr Control form2Controls[] = {
-    {"rtf", Kind::RichText, L"", 0, 0, 249, 137, tahoma825Bold, noColour, desktopBackground, ReadOnly},
-    {"Command1", Kind::Button, L"Quitter", 64, 144, 113, 17, desktopFont, noColour, noColour},
-};
-
 // The banner's artwork at its own size; screens of 1.5 times that density and more draw it
 // from the double-size one.
 inline constexpr int bannerWidth = 220;
 inline constexpr int bannerHeight = 33;
+
+// The text box a label names: the one created right after it, if any.
+constexpr const Control *boxNamedBy(std::span<const Control> controls, std::size_t label)
+{
+    if (controls[label].kind != Kind::Label || label + 1 == controls.size()
+        || controls[label + 1].kind != Kind::TextBox)
+        return nullptr;
+    return &controls[label + 1];
+}
+
+// How wide a label may grow when its caption's ink is wider than its box: over the free space
+// on its right, up to the nearest control beside it or the window's edge, never over another
+// control.
+constexpr int roomFor(std::span<const Control> controls, std::size_t label, int clientWidth)
+{
+    const Control &caption = controls[label];
+    const int right = caption.x + caption.width;
+    int limit = clientWidth;
+    for (const Control &other : controls) {
+        const bool beside = other.y < caption.y + caption.height && caption.y < other.y + other.height;
+        if (beside && other.x >= right)
+            limit = std::min(limit, other.x);
+    }
+    return limit - caption.x;
+}
+
+// The width a label takes for a caption whose ink is `ink` wide, all in one unit: the whole
+// caption where there is room for it.
+constexpr int captionWidth(int designed, int room, int ink)
+{
+    return std::clamp(ink, designed, std::max(designed, room));
+}
 
 } // namespace design

@@ -5,9 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QScreen>
 #include <QTimer>
-#include <QWidget>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -70,14 +68,4 @@ void setUpApplication()
     // fontconfig puts in its place, DejaVu Sans, is too wide for several captions; Liberation
     // Sans, of the same size and weight, keeps every caption whole.
     QFont::insertSubstitution(u"Tahoma"_s, u"Liberation Sans"_s);
-}
-
-void makeFixedWindow(QWidget *window, QPoint clientOrigin)
-{
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    // The geometry, unlike move(), places the client area: the window frame comes around it.
-    // The origin is on the primary screen, wherever that lies among the desktop's screens.
-    const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
-    window->setGeometry(QRect(screenOrigin + clientOrigin, window->size()));
 }

@@ -165,9 +165,9 @@ void TestForm2::counterNear2To24_ticks_textStaysAndCounterStops()
     Form2 *about = openAbout(window);
     QVERIFY(about);
     tick(about, 256);
-    about->ticks = counter;
+    about->typewriter.ticks = counter;
     tick(about, 5);
-    QCOMPARE(about->ticks, 16777216.0f);
+    QCOMPARE(about->typewriter.ticks, 16777216.0f);
     QCOMPARE(box(about)->toPlainText(), shown(256));
     QVERIFY(allWhite(box(about)->document()));
 }
@@ -264,11 +264,11 @@ void TestForm2::hidden_textCompletes_timerStops()
     Form1 window;
     Form2 *about = openAbout(window);
     QVERIFY(QTest::qWaitForWindowExposed(about));
-    about->ticks = 250;
+    about->typewriter.ticks = 250;
     timerOf(about)->start();
     QTest::mouseClick(about->findChild<QWidget *>(u"Command1"_s), Qt::LeftButton);
     QTRY_VERIFY(!timerOf(about)->isActive());
-    QCOMPARE(qRound(about->ticks), 256);
+    QCOMPARE(qRound(about->typewriter.ticks), 256);
 
     window.findChild<QAction *>(u"about"_s)->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(about));

@@ -1,21 +1,19 @@
 #include "Form1.h"
 
+#include "accessibility.h"
 #include "appinfo.h"
 #include "banner.h"
 #include "digitrule.h"
-#include "level.h"
 #include "numberformat.h"
 #include "texts.h"
 
 #include <commctrl.h>
 
-#include <array>
+using enum design::Form1Control;
 
 namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
-constexpr std::array wantedBoxes{"force2", "endu2", "dext2", "sag2", "intel2"};
 
 HMENU makeMenu()
 {
@@ -34,11 +32,6 @@ std::wstring textOf(HWND box)
     return text;
 }
 
-std::u16string_view view(const std::wstring &text)
-{
-    return {reinterpret_cast<const char16_t *>(text.data()), text.size()};
-}
-
 } // namespace
 
 Form1::~Form1()
@@ -52,11 +45,6 @@ bool Form1::create()
     const UINT dpi = windowDpi(nullptr);
     return createWindow(L"Form1", design::form1.title, style, windowFrame(design::form1, style, true, dpi),
                         makeMenu(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-}
-
-HWND Form1::control(std::string_view name) const
-{
-    return controlNamed(hwnd(), design::form1Controls, name);
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -100,8 +88,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void Form1::OnCreate()
 {
     createControls(hwnd(), design::form1Controls);
-    for (const char *name : wantedBoxes)
-        SetWindowSubclass(control(name), wantedBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    for (const auto box : {force2, endu2, dext2, sag2, intel2})
+        SetWindowSubclass(control(box), wantedBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
     layOut(GetDpiForWindow(hwnd()));
 }
 
@@ -111,24 +99,34 @@ void Form1::OnCommand(int id, int code)
         return about_Click();
     if (id == quitCommand)
         return quit_Click();
-    const int index = id - firstControlId;
-    if (code != BN_CLICKED || index < 0 || index >= int(std::size(design::form1Controls)))
+    if (code != BN_CLICKED)
         return;
-    const design::Control &source = design::form1Controls[index];
     // An option button that is not chosen also reports a click when it takes the focus, as
     // Windows and Wine 10 do, the first option as soon as the window opens: a preset runs only
     // for the option that is chosen.
-    if (source.kind == design::Kind::Option && SendDlgItemMessageW(hwnd(), id, BM_GETCHECK, 0, 0) != BST_CHECKED)
+    switch (design::Form1Control(id - firstControlId)) {
+    case calcul:
+        return calcul_Click();
+    case x1:
+        if (chosen(x1))
+            x1_Click();
         return;
-    const std::string_view name = source.name;
-    if (name == "calcul")
-        calcul_Click();
-    else if (name == "x1")
-        x1_Click();
-    else if (name == "x2")
-        x2_Click();
-    else if (name == "x3")
-        x3_Click();
+    case x2:
+        if (chosen(x2))
+            x2_Click();
+        return;
+    case x3:
+        if (chosen(x3))
+            x3_Click();
+        return;
+    default:
+        return;
+    }
+}
+
+bool Form1::chosen(design::Form1Control option) const
+{
+    return IsDlgButtonChecked(hwnd(), controlId(option)) == BST_CHECKED;
 }
 
 LRESULT Form1::OnControlColour(HWND child, HDC dc)
@@ -138,7 +136,7 @@ LRESULT Form1::OnControlColour(HWND child, HDC dc)
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
 {
-    if (item.hwndItem == control("Image1")) {
+    if (item.hwndItem == control(Image1)) {
         FillRect(item.hDC, &item.rcItem, brushes.get(design::form1.background));
         drawBanner(item.hDC, banner, 0, 0);
     } else {
@@ -165,45 +163,52 @@ void Form1::OnSysColorChange()
 
 void Form1::OnDestroy()
 {
+    clearAnnotations(hwnd(), design::form1Controls);
     // Closing the calculator ends the program, whether the about window is shown, hidden or
     // not loaded: nothing may keep running without a window.
     PostQuitMessage(0);
 }
 
+std::u16string Form1::text(design::Form1Control box) const
+{
+    const std::wstring text = textOf(control(box));
+    return {text.begin(), text.end()};
+}
+
+void Form1::setText(design::Form1Control box, std::u16string_view text)
+{
+    SetWindowTextW(control(box), wide(text).c_str());
+}
+
+calc::NumberFormat Form1::numberFormat() const
+{
+    return userNumberFormat();
+}
+
+void Form1::reportFailure(calc::Status status)
+{
+    MessageBoxW(hwnd(), wide(design::runTimeErrorMessage(status)).c_str(), appinfo::wideName,
+                MB_OK | MB_ICONERROR);
+}
+
 void Form1::calcul_Click()
 {
-    std::array<std::wstring, 5> base;
-    std::array<std::wstring, 5> wanted;
-    const std::array baseBoxes{"force", "endu", "dext", "sag", "intel"};
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        base[i] = textOf(control(baseBoxes[i]));
-        wanted[i] = textOf(control(wantedBoxes[i]));
-    }
-    const calc::LevelResult result
-            = calc::computeLevel({view(base[0]), view(base[1]), view(base[2]), view(base[3]), view(base[4])},
-                                 {view(wanted[0]), view(wanted[1]), view(wanted[2]), view(wanted[3]), view(wanted[4])},
-                                 userNumberFormat());
-    if (result.status != calc::Status::Ok) {
-        reportFailure(result.status);
-        return;
-    }
-    SetWindowTextW(control("final"), wide(result.level).c_str());
-    SetWindowTextW(control("comp"), wide(result.skillPoints).c_str());
+    design::calcul_Click(*this);
 }
 
 void Form1::x1_Click()
 {
-    aff(L"25");
+    design::aff(*this);
 }
 
 void Form1::x2_Click()
 {
-    aff(L"30");
+    design::aff2(*this);
 }
 
 void Form1::x3_Click()
 {
-    aff(L"35");
+    design::aff3(*this);
 }
 
 void Form1::about_Click()
@@ -222,30 +227,17 @@ void Form1::quit_Click()
     DestroyWindow(hwnd());
 }
 
-void Form1::aff(const wchar_t *level1Value)
-{
-    for (const char *box : {"endu", "dext", "sag", "intel", "force"})
-        SetWindowTextW(control(box), level1Value);
-}
-
 void Form1::wanted_KeyPress(wchar_t &keyAscii)
 {
-    // Ctrl+Backspace comes as DEL, which an edit box would insert as a glyph; the Delete key
-    // itself never comes as a character here.
-    if (keyAscii == 0x7F || !calc::wantedBoxTakes(std::u16string_view(reinterpret_cast<char16_t *>(&keyAscii), 1)))
+    // Only keys that type come here: Tab and the Delete key never come as characters.
+    if (!calc::wantedBoxTakes(std::u16string_view(reinterpret_cast<char16_t *>(&keyAscii), 1)))
         keyAscii = 0;
-}
-
-void Form1::reportFailure(calc::Status status)
-{
-    MessageBoxW(hwnd(), wide(design::runTimeErrorMessage(status)).c_str(), appinfo::wideName,
-                MB_OK | MB_ICONERROR);
 }
 
 void Form1::layOut(UINT dpi)
 {
     fonts.clear();
-    layOutControls(hwnd(), design::form1Controls, dpi, fonts);
+    layOutControls(hwnd(), design::form1, design::form1Controls, dpi, fonts);
     if (banner)
         DeleteObject(banner);
     banner = loadBanner(scaled(design::bannerWidth, dpi), scaled(design::bannerHeight, dpi));

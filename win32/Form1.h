@@ -2,17 +2,12 @@
 
 #include "BaseWindow.h"
 #include "Form2.h"
+#include "behaviour.h"
 #include "controls.h"
-
-#include <string_view>
-
-namespace calc {
-enum class Status;
-}
 
 // The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
 // values, and the button shows the level and the skill points it takes.
-class Form1 : public BaseWindow<Form1>
+class Form1 : public BaseWindow<Form1>, private design::Form1Face
 {
 public:
     Form1() = default;
@@ -21,8 +16,7 @@ public:
     bool create();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // A control by the name the design gives it.
-    HWND control(std::string_view name) const;
+    HWND control(design::Form1Control id) const { return GetDlgItem(hwnd(), controlId(id)); }
     // The about window, loaded or not.
     Form2 &aboutWindow() { return about; }
     // The banner as drawn, at the window's density.
@@ -32,6 +26,11 @@ public:
     static constexpr int quitCommand = 40002;
 
 private:
+    std::u16string text(design::Form1Control box) const override;
+    void setText(design::Form1Control box, std::u16string_view text) override;
+    calc::NumberFormat numberFormat() const override;
+    void reportFailure(calc::Status status) override;
+
     void OnCreate();
     void OnCommand(int id, int code);
     LRESULT OnControlColour(HWND control, HDC dc);
@@ -46,10 +45,9 @@ private:
     void x3_Click();
     void about_Click();
     void quit_Click();
-    void aff(const wchar_t *level1Value);
     void wanted_KeyPress(wchar_t &keyAscii);
-    void reportFailure(calc::Status status);
 
+    bool chosen(design::Form1Control option) const;
     void layOut(UINT dpi);
     void drawButton(const DRAWITEMSTRUCT &item);
     static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -1,10 +1,12 @@
 #include "Form2.h"
 
-#include "texts.h"
+#include "accessibility.h"
 
 #include <commctrl.h>
 #include <richedit.h>
 #include <uxtheme.h>
+
+using enum design::Form2Control;
 
 namespace {
 
@@ -23,7 +25,7 @@ void paint(HWND box, LONG from, LONG to, COLORREF colour)
 
 const design::Control &rtfDesign()
 {
-    return design::form2Controls[controlIndex(design::form2Controls, "rtf")];
+    return design::form2Controls[std::size_t(rtf)];
 }
 
 // The text is white on the design's dark ground; under high contrast, the desktop's window text.
@@ -45,11 +47,6 @@ bool Form2::create()
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
-HWND Form2::control(std::string_view name) const
-{
-    return controlNamed(hwnd(), design::form2Controls, name);
-}
-
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -57,8 +54,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnCreate();
         return 0;
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == control("Command1"))
-            Command1_Click();
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR *>(lParam)->code == EN_SELCHANGE)
@@ -79,7 +75,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             OnSysColorChange();
         return 0;
     case WM_DESTROY:
-        stopTimer();
+        OnDestroy();
         return 0;
     }
     return DefaultHandling(message, wParam, lParam);
@@ -88,10 +84,9 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void Form2::OnCreate()
 {
     createControls(hwnd(), design::form2Controls);
-    const HWND rtf = control("rtf");
     OnSysColorChange();
-    SendMessageW(rtf, EM_SETEVENTMASK, 0, ENM_SELCHANGE);
-    SetWindowSubclass(rtf, rtfProc, 0, 0);
+    SendMessageW(control(rtf), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+    SetWindowSubclass(control(rtf), rtfProc, 0, 0);
     layOut(GetDpiForWindow(hwnd()));
     Form_Load();
     startTimer();
@@ -106,13 +101,25 @@ void Form2::OnSysColorChange()
     // setting, Quitter goes unthemed, in the desktop's button colours. A blank theme name
     // matches no theme; an empty one Wine ignores.
     const wchar_t *theme = highContrastOn() ? L" " : nullptr;
-    SetWindowTheme(control("Command1"), theme, theme);
-    const HWND rtf = control("rtf");
-    SendMessageW(rtf, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(coloursOf(rtfDesign()).background)));
+    SetWindowTheme(control(Command1), theme, theme);
+    const HWND box = control(rtf);
+    SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(coloursOf(rtfDesign()).background)));
     updating = true;
-    paint(rtf, 0, LONG(shown.size()), textColour());
-    SendMessageW(rtf, EM_SETSEL, 0, 0);
+    paint(box, 0, LONG(typewriter.shown().size()), textColour());
+    SendMessageW(box, EM_SETSEL, 0, 0);
     updating = false;
+}
+
+void Form2::OnCommand(int id, int code)
+{
+    if (id == controlId(Command1) && code == BN_CLICKED)
+        Command1_Click();
+}
+
+void Form2::OnDestroy()
+{
+    stopTimer();
+    clearAnnotations(hwnd(), design::form2Controls);
 }
 
 void Form2::OnSelectionChange()
@@ -125,18 +132,12 @@ void Form2::OnSelectionChange()
 
 void Form2::Form_Load()
 {
-    ticks = 0;
-    shown.clear();
+    typewriter.Form_Load();
 }
 
 void Form2::Timer1_Timer()
 {
-    ++ticks;
-    // The box keeps each line break as one CR.
-    showInBox(design::aboutTyped(ticks, L'\r'));
-    // Complete, with the cursor back at the start: later ticks would change nothing, so none
-    // comes until a selection needs putting back.
-    if (design::aboutComplete(ticks))
+    if (typewriter.Timer1_Timer(*this))
         stopTimer();
 }
 
@@ -147,21 +148,21 @@ void Form2::Command1_Click()
 
 // Only what differs from what the box holds is replaced, one character and the cursor at a
 // tick, and painted in the text's colour: the box shows what setting the whole text afresh would.
-void Form2::showInBox(const std::wstring &text)
+void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
 {
-    const HWND rtf = control("rtf");
+    const HWND box = control(rtf);
     updating = true;
-    std::size_t same = 0;
-    while (same < shown.size() && same < text.size() && shown[same] == text[same])
-        ++same;
-    if (same != shown.size() || same != text.size()) {
-        CHARRANGE replaced{LONG(same), LONG(shown.size())};
-        SendMessageW(rtf, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
-        SendMessageW(rtf, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str() + same));
-        paint(rtf, LONG(same), LONG(text.size()), textColour());
-        shown = text;
-    }
-    SendMessageW(rtf, EM_SETSEL, 0, 0);
+    CHARRANGE replaced{LONG(from), LONG(to)};
+    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
+    paint(box, LONG(from), LONG(from + text.size()), textColour());
+    updating = false;
+}
+
+void Form2::cursorToStart()
+{
+    updating = true;
+    SendMessageW(control(rtf), EM_SETSEL, 0, 0);
     updating = false;
 }
 
@@ -181,7 +182,7 @@ void Form2::stopTimer()
 void Form2::layOut(UINT dpi)
 {
     fonts.clear();
-    layOutControls(hwnd(), design::form2Controls, dpi, fonts);
+    layOutControls(hwnd(), design::form2, design::form2Controls, dpi, fonts);
 }
 
 // The box is read-only: it wants the arrows to move about, and leaves Tab, Enter and Escape to

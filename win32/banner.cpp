@@ -4,24 +4,7 @@
 #include "resource.h"
 
 #include <wincodec.h>
-
-namespace {
-
-// Releases a COM interface at the end of its scope.
-template<typename T>
-struct Com
-{
-    T *p = nullptr;
-    ~Com()
-    {
-        if (p)
-            p->Release();
-    }
-    T *operator->() const { return p; }
-    T **operator&() { return &p; }
-};
-
-} // namespace
+#include <wrl/client.h>
 
 HBITMAP loadBanner(int width, int height)
 {
@@ -33,20 +16,21 @@ HBITMAP loadBanner(int width, int height)
     auto *bytes = static_cast<BYTE *>(LockResource(LoadResource(module, found)));
     const DWORD size = SizeofResource(module, found);
 
-    Com<IWICImagingFactory> factory;
-    Com<IWICStream> stream;
-    Com<IWICBitmapDecoder> decoder;
-    Com<IWICBitmapFrameDecode> frame;
-    Com<IWICFormatConverter> converter;
-    Com<IWICBitmapScaler> scaler;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)))
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    ComPtr<IWICBitmapScaler> scaler;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.GetAddressOf())))
         || FAILED(factory->CreateStream(&stream)) || FAILED(stream->InitializeFromMemory(bytes, size))
-        || FAILED(factory->CreateDecoderFromStream(stream.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
+        || FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
         || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
-        || FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
                                         0, WICBitmapPaletteTypeCustom))
         || FAILED(factory->CreateBitmapScaler(&scaler))
-        || FAILED(scaler->Initialize(converter.p, UINT(width), UINT(height), WICBitmapInterpolationModeFant)))
+        || FAILED(scaler->Initialize(converter.Get(), UINT(width), UINT(height), WICBitmapInterpolationModeFant)))
         return nullptr;
 
     BITMAPINFO info{};

@@ -1,20 +1,13 @@
 #include "controls.h"
 
+#include "accessibility.h"
+
 #include <commctrl.h>
 #include <richedit.h>
 #include <uxtheme.h>
 
 #include <algorithm>
 #include <cmath>
-
-int controlIndex(std::span<const design::Control> controls, std::string_view name)
-{
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (name == controls[i].name)
-            return int(i);
-    }
-    return -1;
-}
 
 RECT scaledRect(int x, int y, int width, int height, UINT dpi)
 {
@@ -231,6 +224,23 @@ LRESULT CALLBACK ownerDrawnButtonProc(HWND button, UINT message, WPARAM wParam, 
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
+// How far a caption's ink reaches in `font`: its advance, and what its last letter hangs
+// over beyond it.
+int inkWidth(HWND control, HFONT font, const wchar_t *caption)
+{
+    const HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, font);
+    const int length = lstrlenW(caption);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, caption, length, &size);
+    ABC last{};
+    if (length && GetCharABCWidthsW(dc, caption[length - 1], caption[length - 1], &last) && last.abcC < 0)
+        size.cx -= last.abcC;
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
 } // namespace
 
 void createControls(HWND parent, std::span<const design::Control> controls)
@@ -259,18 +269,25 @@ void createControls(HWND parent, std::span<const design::Control> controls)
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
         if ((kind.style & BS_TYPEMASK) == BS_OWNERDRAW && control.kind == design::Kind::Button)
             SetWindowSubclass(child, ownerDrawnButtonProc, 0, 0);
+        annotate(child, control);
     }
 }
 
-void layOutControls(HWND parent, std::span<const design::Control> controls, UINT dpi, Fonts &fonts)
+void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi,
+                    Fonts &fonts)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
         const HWND child = GetDlgItem(parent, firstControlId + int(i));
-        const RECT place = scaledRect(control.x, control.y, control.width, control.height, dpi);
+        const HFONT font = fonts.get(control.font, dpi);
+        RECT place = scaledRect(control.x, control.y, control.width, control.height, dpi);
+        if (control.kind == design::Kind::Label) {
+            const int room = scaled(design::roomFor(controls, i, window.clientWidth), dpi);
+            place.right = place.left + design::captionWidth(place.right - place.left, room, inkWidth(child, font, control.caption));
+        }
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.get(control.font, dpi)), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 

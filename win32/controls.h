@@ -8,18 +8,17 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 // What both windows need to build themselves from their design tables at any density.
 
-// Control ids are the controls' places in their table, from here on; the menu's commands and
+// Control ids are the controls' rows in their table, from here on; the menu's commands and
 // the dialog manager's IDOK and IDCANCEL stay out of their way.
 inline constexpr int firstControlId = 100;
 
-int controlIndex(std::span<const design::Control> controls, std::string_view name);
-
-inline HWND controlNamed(HWND window, std::span<const design::Control> controls, std::string_view name)
+constexpr int controlId(design::ControlId control)
 {
-    return GetDlgItem(window, firstControlId + controlIndex(controls, name));
+    return firstControlId + int(control.row);
 }
 
 inline int scaled(int pixelsAt96, UINT dpi)
@@ -91,11 +90,13 @@ private:
 };
 
 // Creates the child controls of `parent` from its table, with ids from firstControlId in table
-// order, which is also the tab order.
+// order, which is also the tab order, and hands screen readers what the design says of them.
 void createControls(HWND parent, std::span<const design::Control> controls);
 
-// Puts every control at its place and size for `dpi` and gives it its font.
-void layOutControls(HWND parent, std::span<const design::Control> controls, UINT dpi, Fonts &fonts);
+// Puts every control at its place and size for `dpi` and gives it its font; a label grows to
+// its caption's ink where the design leaves it room.
+void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi,
+                    Fonts &fonts);
 
 // The colours a label, option button, text box or line paints itself with.
 LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc, Brushes &brushes);

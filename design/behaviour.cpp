@@ -1,0 +1,81 @@
+#include "behaviour.h"
+
+#include "texts.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace design {
+
+namespace {
+
+using enum Form1Control;
+
+void fillBaseBoxes(Form1Face &form, std::u16string_view level1Value)
+{
+    for (const Form1Control box : {endu, dext, sag, intel, force})
+        form.setText(box, level1Value);
+}
+
+} // namespace
+
+void calcul_Click(Form1Face &form)
+{
+    std::array<std::u16string, 5> base{form.text(force), form.text(endu), form.text(dext), form.text(sag),
+                                       form.text(intel)};
+    std::array<std::u16string, 5> wanted{form.text(force2), form.text(endu2), form.text(dext2), form.text(sag2),
+                                         form.text(intel2)};
+    const calc::LevelResult result = calc::computeLevel({base[0], base[1], base[2], base[3], base[4]},
+                                                        {wanted[0], wanted[1], wanted[2], wanted[3], wanted[4]},
+                                                        form.numberFormat());
+    if (result.status != calc::Status::Ok) {
+        form.reportFailure(result.status);
+        return;
+    }
+    form.setText(final, result.level);
+    form.setText(comp, result.skillPoints);
+}
+
+void aff(Form1Face &form)
+{
+    fillBaseBoxes(form, u"25");
+}
+
+void aff2(Form1Face &form)
+{
+    fillBaseBoxes(form, u"30");
+}
+
+void aff3(Form1Face &form)
+{
+    fillBaseBoxes(form, u"35");
+}
+
+void Typewriter::Form_Load()
+{
+    ticks = 0;
+    typed.clear();
+}
+
+bool Typewriter::Timer1_Timer(AboutBoxFace &box)
+{
+    ++ticks;
+    const std::size_t count = std::min(std::size_t(std::lround(ticks)), aboutText.size());
+    std::u16string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (aboutText[i] == u'\n' && i > 0 && aboutText[i - 1] == u'\r')
+            continue;
+        text += aboutText[i] == u'\r' || aboutText[i] == u'\n' ? lineBreak : aboutText[i];
+    }
+    text += u'|';
+    const auto same = std::size_t(std::ranges::mismatch(typed, text).in1 - typed.begin());
+    if (same != typed.size() || same != text.size()) {
+        box.replace(same, typed.size(), std::u16string_view(text).substr(same));
+        typed = std::move(text);
+    }
+    box.cursorToStart();
+    return count == aboutText.size();
+}
+
+} // namespace design

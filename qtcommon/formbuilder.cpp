@@ -1,0 +1,181 @@
+#include "formbuilder.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextEdit>
+
+#include <cmath>
+
+namespace {
+
+QString qtText(const wchar_t *text)
+{
+    return text ? QString::fromWCharArray(text) : QString();
+}
+
+QWidget *makeWidget(const design::Control &control, QWidget *client)
+{
+    using design::Kind;
+    const QString caption = qtText(control.caption);
+    switch (control.kind) {
+    case Kind::Picture: {
+        auto *picture = new QLabel(client);
+        picture->setAccessibleName(caption);
+        return picture;
+    }
+    case Kind::Line: {
+        auto *line = new QFrame(client);
+        line->setFrameShape(control.width > control.height ? QFrame::HLine : QFrame::VLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(3);
+        return line;
+    }
+    case Kind::Label:
+        return new QLabel(caption, client);
+    case Kind::Option:
+        return new QRadioButton(caption, client);
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(client);
+        box->setEnabled(!(control.flags & design::Disabled));
+        box->setReadOnly(control.flags & design::ReadOnly);
+        if (control.flags & design::FourCharacters)
+            box->setMaxLength(4);
+        return box;
+    }
+    case Kind::Button:
+        return new QPushButton(caption, client);
+    case Kind::RichText: {
+        auto *box = new QTextEdit(client);
+        box->setReadOnly(control.flags & design::ReadOnly);
+        box->setAcceptRichText(false);
+        box->setUndoRedoEnabled(false);
+        box->setTabChangesFocus(true);
+        return box;
+    }
+    }
+    return nullptr;
+}
+
+QFont designFont(const design::Font &font)
+{
+    QFont made;
+    made.setFamilies({qtText(font.face)});
+    made.setPointSizeF(font.centipoints / 100.0);
+    if (font.bold)
+        made.setBold(true);
+    return made;
+}
+
+// A scroll area, such as a text box, shows its viewport's background rather than its own.
+QPalette::ColorRole backgroundRole(const QWidget *widget)
+{
+    if (const auto *area = qobject_cast<const QAbstractScrollArea *>(widget))
+        return area->viewport()->backgroundRole();
+    return widget->backgroundRole();
+}
+
+void paint(QWidget *widget, design::Colour foreground, design::Colour background)
+{
+    const QPalette desktop = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    if (foreground != design::noColour)
+        palette.setColor(widget->foregroundRole(), qtColour(foreground, desktop));
+    if (background != design::noColour) {
+        palette.setColor(backgroundRole(widget), qtColour(background, desktop));
+        widget->setAutoFillBackground(true);
+    }
+    // Styles draw a box's frame from the Window colour: on a black form the boxes would lose
+    // their outline, so they keep the desktop's.
+    if (backgroundRole(widget) != QPalette::Window)
+        palette.setColor(QPalette::Window, desktop.color(QPalette::Window));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Controls buildControls(QWidget *client, std::span<const design::Control> table, int clientWidth)
+{
+    Controls controls;
+    for (const design::Control &control : table) {
+        QWidget *widget = makeWidget(control, client);
+        widget->setObjectName(QLatin1StringView(control.name));
+        if (control.font.face)
+            widget->setFont(designFont(control.font));
+        if (control.description)
+            widget->setAccessibleDescription(qtText(control.description));
+        if (control.accessibleName)
+            widget->setAccessibleName(qtText(control.accessibleName));
+        int width = control.width;
+        if (control.kind == design::Kind::Label) {
+            const auto ink = int(std::ceil(QFontMetricsF(widget->font()).tightBoundingRect(qtText(control.caption)).right()));
+            width = design::captionWidth(control.width, design::roomFor(table, controls.size(), clientWidth), ink);
+        }
+        widget->setGeometry(control.x, control.y, width, control.height);
+        controls.append(widget);
+    }
+    for (qsizetype row = 0; row < controls.size(); ++row) {
+        if (const design::Control *box = design::boxNamedBy(table, std::size_t(row)))
+            static_cast<QLabel *>(controls[row])->setBuddy(controls[qsizetype(box->id.row)]);
+    }
+    return controls;
+}
+
+void applyColours(QWidget *client, design::Colour background, const Controls &controls,
+                  std::span<const design::Control> table)
+{
+    for (qsizetype row = 0; row < controls.size(); ++row) {
+        const design::Control &control = table[std::size_t(row)];
+        // A line shows its colour as the Windows program fills it, but Qt draws it in the
+        // foreground.
+        if (control.kind == design::Kind::Line)
+            paint(controls[row], control.background, design::noColour);
+        else if (control.foreground != design::noColour || control.background != design::noColour)
+            paint(controls[row], control.foreground, control.background);
+    }
+    if (background != design::noColour)
+        paint(client, design::noColour, background);
+}
+
+QColor qtColour(design::Colour colour, const QPalette &desktop)
+{
+    if (!(colour & design::systemFlag))
+        return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+    switch (colour) {
+    case design::desktopBackground:
+        // Linux desktops give programs no colour of their background: a dark navy of our own,
+        // on which the about box's white text reads.
+        return QColor(0x0b, 0x25, 0x45);
+    case design::windowBackground:
+        return desktop.color(QPalette::Base);
+    case design::windowFrame:
+        // No palette role plays it; it is black in every usual scheme.
+        return Qt::black;
+    case design::menuText:
+        return desktop.color(QPalette::WindowText);
+    case design::highlight:
+        return desktop.color(QPalette::Highlight);
+    case design::highlightText:
+        return desktop.color(QPalette::HighlightedText);
+    case design::buttonText:
+        return desktop.color(QPalette::ButtonText);
+    }
+    qWarning("qtColour: no palette role for the desktop's colour %u", colour & ~design::systemFlag);
+    return {};
+}
+
+void placeWindow(QWidget *window, const design::Window &design, int menuBarHeight)
+{
+    window->setObjectName(QLatin1StringView(design.name));
+    window->setWindowTitle(qtText(design.title));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // The geometry, unlike move(), places the client area: the window frame comes around it.
+    // The origin is on the primary screen, wherever that lies among the desktop's screens.
+    const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+    window->setGeometry(QRect(screenOrigin + QPoint(design.clientX, design.clientY - menuBarHeight), window->size()));
+}
