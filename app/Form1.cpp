@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 using enum design::Form1Control;
@@ -77,10 +76,11 @@ Form1::Form1(QWidget *parent)
     for (const auto id : {force2, endu2, dext2, sag2, intel2, calcul})
         control(id)->installEventFilter(this);
 
-    connect(static_cast<QPushButton *>(control(calcul)), &QPushButton::clicked, this, &Form1::calcul_Click);
-    connect(static_cast<QRadioButton *>(control(x1)), &QRadioButton::clicked, this, &Form1::x1_Click);
-    connect(static_cast<QRadioButton *>(control(x2)), &QRadioButton::clicked, this, &Form1::x2_Click);
-    connect(static_cast<QRadioButton *>(control(x3)), &QRadioButton::clicked, this, &Form1::x3_Click);
+    const std::pair<design::Form1Control, void (*)(design::Form1Face &)> clicks[] = {
+            {calcul, design::calcul_Click}, {x1, design::x1_Click}, {x2, design::x2_Click}, {x3, design::x3_Click}};
+    for (const auto &[button, handler] : clicks)
+        connect(static_cast<QAbstractButton *>(control(button)), &QAbstractButton::clicked, this,
+                [this, handler = handler] { handler(*this); });
 }
 
 Form1::~Form1()
@@ -135,11 +135,6 @@ bool Form1::isWantedBox(const QObject *object) const
            || object == control(sag2) || object == control(intel2);
 }
 
-void Form1::calcul_Click()
-{
-    design::calcul_Click(*this);
-}
-
 // Enter on the focused button presses it, as Space does. With autoDefault the button would do
 // it itself, but the style then tints its face as the window's default button's.
 bool Form1::calcul_KeyPress(const QKeyEvent &key)
@@ -154,21 +149,6 @@ bool Form1::calcul_KeyPress(const QKeyEvent &key)
 bool Form1::wanted_KeyPress(const QKeyEvent &key)
 {
     return makesCharacters(key) && !calc::wantedBoxTakes(utf16(key.text()));
-}
-
-void Form1::x1_Click()
-{
-    design::aff(*this);
-}
-
-void Form1::x2_Click()
-{
-    design::aff2(*this);
-}
-
-void Form1::x3_Click()
-{
-    design::aff3(*this);
 }
 
 void Form1::about_Click()

@@ -32,12 +32,8 @@ private:
     void setText(design::Form1Control box, std::u16string_view text) override;
     calc::NumberFormat numberFormat() const override;
 
-    void calcul_Click();
     bool calcul_KeyPress(const QKeyEvent &key);
     bool wanted_KeyPress(const QKeyEvent &key);
-    void x1_Click();
-    void x2_Click();
-    void x3_Click();
     void about_Click();
     void quit_Click();
 

@@ -37,6 +37,21 @@ void calcul_Click(Form1Face &form)
     form.setText(comp, result.skillPoints);
 }
 
+void x1_Click(Form1Face &form)
+{
+    aff(form);
+}
+
+void x2_Click(Form1Face &form)
+{
+    aff2(form);
+}
+
+void x3_Click(Form1Face &form)
+{
+    aff3(form);
+}
+
 void aff(Form1Face &form)
 {
     fillBaseBoxes(form, u"25");

@@ -1,8 +1,8 @@
 #pragma once
 
-// What both programs do alike, whatever draws them: the presets, the step from the ten boxes
-// to the results or the failure, and the typewriter of the about box. Each program answers
-// the few questions below with its own widgets and wires its events to these.
+// What both programs do alike, whatever draws them: the handlers of the calculator and the
+// typewriter of the about box. Each program answers the questions of a face with its own
+// widgets and wires its events to these handlers.
 
 #include "forms.h"
 #include "level.h"
@@ -12,7 +12,6 @@
 
 namespace design {
 
-// What the calculator's handlers need of the window that shows it.
 class Form1Face
 {
 public:
@@ -26,40 +25,39 @@ protected:
     ~Form1Face() = default;
 };
 
-// Reads the ten statistics and shows the level and the skill points, or reports the failure
-// and leaves both results as they were.
+// The level and the skill points from the ten boxes, or the failure with both results left.
 void calcul_Click(Form1Face &form);
-// The presets: each writes its level-1 value into the five base boxes.
-void aff(Form1Face &form);  // x1: 25
-void aff2(Form1Face &form); // x2: 30
-void aff3(Form1Face &form); // x3: 35
+// The presets: x1, x2 and x3 write 25, 30 and 35 into the five base boxes.
+void x1_Click(Form1Face &form);
+void x2_Click(Form1Face &form);
+void x3_Click(Form1Face &form);
+void aff(Form1Face &form);
+void aff2(Form1Face &form);
+void aff3(Form1Face &form);
 
-// What the typewriter needs of the box it types into.
 class AboutBoxFace
 {
 public:
     // Replaces the characters from `from` to `to` with `text`, painted white.
     virtual void replace(std::size_t from, std::size_t to, std::u16string_view text) = 0;
-    // Leaves nothing selected and the cursor at the start of the text.
+    // Leaves nothing selected and the cursor at the start.
     virtual void cursorToStart() = 0;
 
 protected:
     ~AboutBoxFace() = default;
 };
 
-// Types the about text, one character a tick, behind a "|" cursor. A rich-text box keeps each
-// line break as one character, `lineBreak`, whether the text brought a CR LF or, half-way
-// through one, a CR alone: the box is told only what differs from what it holds.
+// Types the about text, a character a tick, behind a "|" cursor, telling the box only what
+// differs from what it holds. A rich-text box keeps each line break as the one character
+// `lineBreak`, whether the text brought a CR LF or, half-way through one, a CR alone.
 class Typewriter
 {
 public:
     explicit Typewriter(char16_t lineBreak) : lineBreak(lineBreak) {}
 
     void Form_Load();
-    // Returns whether the text is complete with the cursor back at the start: later ticks
-    // change nothing until a selection needs putting back.
+    // Returns whether the text is complete: later ticks change nothing but the cursor.
     bool Timer1_Timer(AboutBoxFace &box);
-    // What the box holds.
     const std::u16string &shown() const { return typed; }
 
     float ticks = 0; // stops growing at 2^24 ticks, long after the text is complete

@@ -1,8 +1,7 @@
 #pragma once
 
-// The two windows of both programs, in pixels at 96 dpi: every control's kind, name, caption,
-// place, size, font, colours and flags, in the one order both programs create them in. Each
-// program maps the colours and fonts to its own toolkit; none of it is typed anywhere else.
+// The two windows of both programs, in pixels at 96 dpi, in standard C++: each program maps
+// the colours and fonts to its own toolkit.
 
 #include <algorithm>
 #include <cstddef>
@@ -58,7 +57,7 @@ enum Flags : unsigned {
     FourCharacters = 4, // the user types or pastes at most four characters
 };
 
-// Each window's controls by name, in table order: the code knows them by these.
+// Each window's controls, in table order: the code knows them by these names.
 enum class Form1Control {
     Label1, x1, x2, x3, Label2,
     Label3_0, force, Label4_0, endu, Label5_0, dext, Label6_0, sag, Label7, intel,
@@ -87,10 +86,8 @@ struct Control
     Colour foreground;
     Colour background;
     unsigned flags = 0;
-    // What screen readers say besides the name its label gives it.
-    const wchar_t *description = nullptr;
-    // What screen readers call a control whose text changes all the time.
-    const wchar_t *accessibleName = nullptr;
+    const wchar_t *description = nullptr;    // what screen readers say besides its label
+    const wchar_t *accessibleName = nullptr; // what they call it, where its text keeps changing
 };
 
 struct Window
@@ -164,11 +161,7 @@ inline constexpr Control form2[] = {
 
 constexpr bool eachOnItsRow(std::span<const Control> table, std::size_t count)
 {
-    for (std::size_t row = 0; row < table.size(); ++row) {
-        if (table[row].id.row != row)
-            return false;
-    }
-    return table.size() == count;
+    return table.size() == count && std::ranges::all_of(table, [&](const Control &c) { return &c == &table[c.id.row]; });
 }
 static_assert(eachOnItsRow(form1, std::size_t(Line3) + 1) && eachOnItsRow(form2, std::size_t(Command1) + 1));
 

@@ -15,7 +15,7 @@ namespace {
 
 QString qtText(const wchar_t *text)
 {
-    return text ? QString::fromWCharArray(text) : QString();
+    return QString::fromWCharArray(text ? text : L"");
 }
 
 QWidget *makeWidget(const design::Control &control, QWidget *client)
@@ -23,11 +23,8 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     using design::Kind;
     const QString caption = qtText(control.caption);
     switch (control.kind) {
-    case Kind::Picture: {
-        auto *picture = new QLabel(client);
-        picture->setAccessibleName(caption);
-        return picture;
-    }
+    case Kind::Picture:
+        return new QLabel(client);
     case Kind::Line: {
         auto *line = new QFrame(client);
         line->setFrameShape(control.width > control.height ? QFrame::HLine : QFrame::VLine);
@@ -43,8 +40,7 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
         auto *box = new QLineEdit(client);
         box->setEnabled(!(control.flags & design::Disabled));
         box->setReadOnly(control.flags & design::ReadOnly);
-        if (control.flags & design::FourCharacters)
-            box->setMaxLength(4);
+        box->setMaxLength(control.flags & design::FourCharacters ? 4 : box->maxLength());
         return box;
     }
     case Kind::Button:
@@ -59,16 +55,6 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     }
     }
     return nullptr;
-}
-
-QFont designFont(const design::Font &font)
-{
-    QFont made;
-    made.setFamilies({qtText(font.face)});
-    made.setPointSizeF(font.centipoints / 100.0);
-    if (font.bold)
-        made.setBold(true);
-    return made;
 }
 
 // A scroll area, such as a text box, shows its viewport's background rather than its own.
@@ -104,16 +90,22 @@ Controls buildControls(QWidget *client, std::span<const design::Control> table, 
     for (const design::Control &control : table) {
         QWidget *widget = makeWidget(control, client);
         widget->setObjectName(QLatin1StringView(control.name));
-        if (control.font.face)
-            widget->setFont(designFont(control.font));
-        if (control.description)
-            widget->setAccessibleDescription(qtText(control.description));
-        if (control.accessibleName)
-            widget->setAccessibleName(qtText(control.accessibleName));
+        if (control.font.face) {
+            QFont font;
+            font.setFamilies({qtText(control.font.face)});
+            font.setPointSizeF(control.font.centipoints / 100.0);
+            if (control.font.bold)
+                font.setBold(true);
+            widget->setFont(font);
+        }
+        // The banner is named by its caption; a box whose text changes all the time, by a name
+        // of its own.
+        widget->setAccessibleName(qtText(control.kind == design::Kind::Picture ? control.caption : control.accessibleName));
+        widget->setAccessibleDescription(qtText(control.description));
         int width = control.width;
         if (control.kind == design::Kind::Label) {
-            const auto ink = int(std::ceil(QFontMetricsF(widget->font()).tightBoundingRect(qtText(control.caption)).right()));
-            width = design::captionWidth(control.width, design::roomFor(table, controls.size(), clientWidth), ink);
+            const QRectF ink = QFontMetricsF(widget->font()).tightBoundingRect(qtText(control.caption));
+            width = design::captionWidth(width, design::roomFor(table, controls.size(), clientWidth), int(std::ceil(ink.right())));
         }
         widget->setGeometry(control.x, control.y, width, control.height);
         controls.append(widget);
@@ -130,8 +122,7 @@ void applyColours(QWidget *client, design::Colour background, const Controls &co
 {
     for (qsizetype row = 0; row < controls.size(); ++row) {
         const design::Control &control = table[std::size_t(row)];
-        // A line shows its colour as the Windows program fills it, but Qt draws it in the
-        // foreground.
+        // The Windows program fills a line with its colour; Qt draws it as the foreground.
         if (control.kind == design::Kind::Line)
             paint(controls[row], control.background, design::noColour);
         else if (control.foreground != design::noColour || control.background != design::noColour)
@@ -143,29 +134,19 @@ void applyColours(QWidget *client, design::Colour background, const Controls &co
 
 QColor qtColour(design::Colour colour, const QPalette &desktop)
 {
-    if (!(colour & design::systemFlag))
-        return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
     switch (colour) {
-    case design::desktopBackground:
-        // Linux desktops give programs no colour of their background: a dark navy of our own,
-        // on which the about box's white text reads.
-        return QColor(0x0b, 0x25, 0x45);
-    case design::windowBackground:
-        return desktop.color(QPalette::Base);
-    case design::windowFrame:
-        // No palette role plays it; it is black in every usual scheme.
-        return Qt::black;
-    case design::menuText:
-        return desktop.color(QPalette::WindowText);
-    case design::highlight:
-        return desktop.color(QPalette::Highlight);
-    case design::highlightText:
-        return desktop.color(QPalette::HighlightedText);
-    case design::buttonText:
-        return desktop.color(QPalette::ButtonText);
+    // Linux desktops give programs no colour of their background: a dark navy of our own, on
+    // which the about box's white text reads.
+    case design::desktopBackground: return QColor(0x0b, 0x25, 0x45);
+    case design::windowBackground: return desktop.color(QPalette::Base);
+    // No palette role plays the window frame; it is black in every usual scheme.
+    case design::windowFrame: return Qt::black;
+    case design::menuText: return desktop.color(QPalette::WindowText);
+    case design::highlight: return desktop.color(QPalette::Highlight);
+    case design::highlightText: return desktop.color(QPalette::HighlightedText);
+    case design::buttonText: return desktop.color(QPalette::ButtonText);
+    default: return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
     }
-    qWarning("qtColour: no palette role for the desktop's colour %u", colour & ~design::systemFlag);
-    return {};
 }
 
 void placeWindow(QWidget *window, const design::Window &design, int menuBarHeight)

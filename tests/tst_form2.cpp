@@ -2,6 +2,7 @@
 #include "Form2.h"
 #include "guitest.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QScrollBar>
 #include <QTest>
@@ -99,6 +100,7 @@ private slots:
     void hidden_textCompletes_timerStops();
     void completeText_fitsWithoutScrolling();
     void about_opened_atItsPlaceWithAnEmptyBox();
+    void typing_boxKeepsItsNameAndReadsAsTyped();
     void aboutTwice_onlyOneWindowAndTextGoesOn();
     void quitterButton_hides_typingGoesOnAndAboutShowsItAgain();
     void escape_leavesTheWindowOpen();
@@ -310,6 +312,21 @@ void TestForm2::about_opened_atItsPlaceWithAnEmptyBox()
     QVERIFY(!(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(!about->parentWidget());
     QVERIFY(box(about)->isReadOnly());
+}
+
+// Screen readers call the box by a name that stays, and read what it has typed as its text.
+void TestForm2::typing_boxKeepsItsNameAndReadsAsTyped()
+{
+    Form1 window;
+    Form2 *about = openAbout(window);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box(about));
+    QVERIFY(accessible && accessible->textInterface());
+    for (const int ticks : {0, 12, 256}) {
+        tick(about, ticks - qRound(about->typewriter.ticks));
+        QCOMPARE(accessible->text(QAccessible::Name), u"About !"_s);
+        QCOMPARE(accessible->textInterface()->text(0, accessible->textInterface()->characterCount()),
+                 box(about)->toPlainText());
+    }
 }
 
 void TestForm2::aboutTwice_onlyOneWindowAndTextGoesOn()

@@ -4,7 +4,6 @@
 #include "appinfo.h"
 #include "banner.h"
 #include "digitrule.h"
-#include "numberformat.h"
 #include "texts.h"
 
 #include <commctrl.h>
@@ -23,6 +22,16 @@ HMENU makeMenu()
     const HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(plus), design::menuTitle);
     return bar;
+}
+
+// How the user's regional settings write numbers; most leave the positive sign empty, meaning
+// the plain "+".
+std::u16string localeText(LCTYPE item, std::u16string_view fallback)
+{
+    wchar_t text[LOCALE_NAME_MAX_LENGTH]{};
+    // The length counts the terminating zero.
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
+    return length > 1 ? std::u16string(text, text + length - 1) : std::u16string(fallback);
 }
 
 std::wstring textOf(HWND box)
@@ -104,24 +113,15 @@ void Form1::OnCommand(int id, int code)
     // An option button that is not chosen also reports a click when it takes the focus, as
     // Windows and Wine 10 do, the first option as soon as the window opens: a preset runs only
     // for the option that is chosen.
-    switch (design::Form1Control(id - firstControlId)) {
-    case calcul:
-        return calcul_Click();
-    case x1:
-        if (chosen(x1))
-            x1_Click();
-        return;
-    case x2:
-        if (chosen(x2))
-            x2_Click();
-        return;
-    case x3:
-        if (chosen(x3))
-            x3_Click();
-        return;
-    default:
-        return;
-    }
+    const auto source = design::Form1Control(id - firstControlId);
+    if (source == calcul)
+        design::calcul_Click(*this);
+    else if (source == x1 && chosen(x1))
+        design::x1_Click(*this);
+    else if (source == x2 && chosen(x2))
+        design::x2_Click(*this);
+    else if (source == x3 && chosen(x3))
+        design::x3_Click(*this);
 }
 
 bool Form1::chosen(design::Form1Control option) const
@@ -131,13 +131,13 @@ bool Form1::chosen(design::Form1Control option) const
 
 LRESULT Form1::OnControlColour(HWND child, HDC dc)
 {
-    return controlColours(design::form1Controls, child, dc, brushes);
+    return controlColours(design::form1Controls, child, dc);
 }
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
 {
     if (item.hwndItem == control(Image1)) {
-        FillRect(item.hDC, &item.rcItem, brushes.get(design::form1.background));
+        FillRect(item.hDC, &item.rcItem, dcBrush(item.hDC, design::form1.background));
         drawBanner(item.hDC, banner, 0, 0);
     } else {
         drawButton(item);
@@ -150,7 +150,7 @@ void Form1::OnEraseBackground(HDC dc)
 {
     RECT client;
     GetClientRect(hwnd(), &client);
-    FillRect(dc, &client, brushes.get(highContrastOn() ? design::windowBackground : design::form1.background));
+    FillRect(dc, &client, dcBrush(dc, highContrastOn() ? design::windowBackground : design::form1.background));
 }
 
 // The desktop's colours or its high-contrast setting changed: every control takes its
@@ -182,33 +182,14 @@ void Form1::setText(design::Form1Control box, std::u16string_view text)
 
 calc::NumberFormat Form1::numberFormat() const
 {
-    return userNumberFormat();
+    return {localeText(LOCALE_SDECIMAL, u"."), localeText(LOCALE_SNEGATIVESIGN, u"-"),
+            localeText(LOCALE_SPOSITIVESIGN, u"+")};
 }
 
 void Form1::reportFailure(calc::Status status)
 {
     MessageBoxW(hwnd(), wide(design::runTimeErrorMessage(status)).c_str(), appinfo::wideName,
                 MB_OK | MB_ICONERROR);
-}
-
-void Form1::calcul_Click()
-{
-    design::calcul_Click(*this);
-}
-
-void Form1::x1_Click()
-{
-    design::aff(*this);
-}
-
-void Form1::x2_Click()
-{
-    design::aff2(*this);
-}
-
-void Form1::x3_Click()
-{
-    design::aff3(*this);
 }
 
 void Form1::about_Click()
@@ -249,7 +230,7 @@ void Form1::drawButton(const DRAWITEMSTRUCT &item)
 {
     const Colours colours = coloursOf(design::form1Controls[item.CtlID - firstControlId]);
     RECT face = item.rcItem;
-    FillRect(item.hDC, &face, brushes.get(colours.background));
+    FillRect(item.hDC, &face, dcBrush(item.hDC, colours.background));
     DrawEdge(item.hDC, &face, item.itemState & ODS_SELECTED ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     std::wstring caption = textOf(item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);

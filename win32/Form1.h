@@ -39,10 +39,6 @@ private:
     void OnSysColorChange();
     void OnDestroy();
 
-    void calcul_Click();
-    void x1_Click();
-    void x2_Click();
-    void x3_Click();
     void about_Click();
     void quit_Click();
     void wanted_KeyPress(wchar_t &keyAscii);
@@ -54,7 +50,6 @@ private:
                                           DWORD_PTR form);
 
     Fonts fonts;
-    Brushes brushes;
     HBITMAP banner = nullptr;
     Form2 about;
 };

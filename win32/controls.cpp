@@ -125,19 +125,10 @@ void Fonts::clear()
     made.clear();
 }
 
-Brushes::~Brushes()
+HBRUSH dcBrush(HDC dc, design::Colour colour)
 {
-    for (const auto &[colour, handle] : made)
-        DeleteObject(handle);
-}
-
-HBRUSH Brushes::get(design::Colour colour)
-{
-    if (colour & design::systemFlag)
-        return GetSysColorBrush(int(colour & ~design::systemFlag));
-    if (const auto found = made.find(colour); found != made.end())
-        return found->second;
-    return made[colour] = CreateSolidBrush(COLORREF(colour));
+    SetDCBrushColor(dc, colourRef(colour));
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
 namespace {
@@ -190,8 +181,7 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
         const HDC dc = BeginPaint(box, &paint);
         RECT area;
         GetClientRect(box, &area);
-        SetDCBrushColor(dc, colourRef(colours.background));
-        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        FillRect(dc, &area, dcBrush(dc, colours.background));
         const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
         SetTextColor(dc, colourRef(colours.text));
         SetBkMode(dc, TRANSPARENT);
@@ -291,7 +281,7 @@ void layOutControls(HWND parent, const design::Window &window, std::span<const d
     }
 }
 
-LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc, Brushes &brushes)
+LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc)
 {
     const int index = GetDlgCtrlID(control) - firstControlId;
     if (index < 0 || index >= int(controls.size()) || controls[index].background == design::noColour)
@@ -300,5 +290,5 @@ LRESULT controlColours(std::span<const design::Control> controls, HWND control, 
     if (colours.text != design::noColour)
         SetTextColor(dc, colourRef(colours.text));
     SetBkColor(dc, colourRef(colours.background));
-    return reinterpret_cast<LRESULT>(brushes.get(colours.background));
+    return reinterpret_cast<LRESULT>(dcBrush(dc, colours.background));
 }

@@ -74,20 +74,8 @@ private:
     std::map<std::tuple<std::wstring, int, bool, UINT>, HFONT> made;
 };
 
-// Brushes for the design's colours: the desktop's own for its colour numbers, made once for RGB.
-class Brushes
-{
-public:
-    Brushes() = default;
-    Brushes(const Brushes &) = delete;
-    Brushes &operator=(const Brushes &) = delete;
-    ~Brushes();
-
-    HBRUSH get(design::Colour colour);
-
-private:
-    std::map<design::Colour, HBRUSH> made;
-};
+// A brush of `colour` for painting on `dc`: the DC's own brush, in that colour.
+HBRUSH dcBrush(HDC dc, design::Colour colour);
 
 // Creates the child controls of `parent` from its table, with ids from firstControlId in table
 // order, which is also the tab order, and hands screen readers what the design says of them.
@@ -99,7 +87,7 @@ void layOutControls(HWND parent, const design::Window &window, std::span<const d
                     Fonts &fonts);
 
 // The colours a label, option button, text box or line paints itself with.
-LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc, Brushes &brushes);
+LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
 
 // The common controls keep the desktop's colours until they are told of a change, which
 // only the top-level window hears of.
