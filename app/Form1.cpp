@@ -6,6 +6,7 @@
 #include "qtnumbers.h"
 #include "texts.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -122,6 +123,18 @@ void Form1::setText(design::Form1Control id, std::u16string_view text)
 calc::NumberFormat Form1::numberFormat() const
 {
     return ::numberFormat(QLocale::system());
+}
+
+void Form1::announce(std::u16string_view text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(this, QString::fromStdU16String(std::u16string(text)));
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    // Qt has no way to announce before 6.8: screen readers hear of the results' text changing.
+    Q_UNUSED(text)
+#endif
 }
 
 QLineEdit *Form1::box(design::Form1Control id) const

@@ -31,6 +31,7 @@ private:
     std::u16string text(design::Form1Control box) const override;
     void setText(design::Form1Control box, std::u16string_view text) override;
     calc::NumberFormat numberFormat() const override;
+    void announce(std::u16string_view text) override;
 
     bool calcul_KeyPress(const QKeyEvent &key);
     bool wanted_KeyPress(const QKeyEvent &key);

@@ -12,10 +12,20 @@ namespace {
 
 using enum Form1Control;
 
+// A label's caption without its trailing blanks, then a value: what a player who cannot see
+// the window hears of it.
+std::u16string spoken(Form1Control label, std::u16string_view value)
+{
+    const std::wstring_view caption = form1Controls[std::size_t(label)].caption;
+    std::u16string text(caption.begin(), caption.begin() + long(caption.find_last_not_of(L' ') + 1));
+    return text.append(u" ").append(value);
+}
+
 void fillBaseBoxes(Form1Face &form, std::u16string_view level1Value)
 {
     for (const Form1Control box : {endu, dext, sag, intel, force})
         form.setText(box, level1Value);
+    form.announce(spoken(Label2, level1Value));
 }
 
 } // namespace
@@ -35,6 +45,7 @@ void calcul_Click(Form1Face &form)
     }
     form.setText(final, result.level);
     form.setText(comp, result.skillPoints);
+    form.announce(spoken(Label10, result.level) + u", " + spoken(Label11, result.skillPoints));
 }
 
 void x1_Click(Form1Face &form)

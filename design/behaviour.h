@@ -20,14 +20,18 @@ public:
     // Read at each press, so that a change in the desktop's settings counts from the next one.
     virtual calc::NumberFormat numberFormat() const = 0;
     virtual void reportFailure(calc::Status failure) = 0;
+    // Hands screen readers a text to say once they are done with what they are saying.
+    virtual void announce(std::u16string_view text) = 0;
 
 protected:
     ~Form1Face() = default;
 };
 
-// The level and the skill points from the ten boxes, or the failure with both results left.
+// The level and the skill points from the ten boxes, announced as "Level Final : 9, Pts de
+// Compétences : 135"; or the failure, with both results left as they were.
 void calcul_Click(Form1Face &form);
-// The presets: x1, x2 and x3 write 25, 30 and 35 into the five base boxes.
+// The presets: x1, x2 and x3 write 25, 30 and 35 into the five base boxes, announced as
+// "Stat de base: (lvl 1) 30".
 void x1_Click(Form1Face &form);
 void x2_Click(Form1Face &form);
 void x3_Click(Form1Face &form);

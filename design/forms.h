@@ -36,7 +36,8 @@ inline constexpr Colour highlight = system(13);
 inline constexpr Colour highlightText = system(14);
 inline constexpr Colour buttonText = system(18);
 
-enum class Kind { Picture, Line, Label, Option, TextBox, Button, RichText };
+// A live text shows nothing: screen readers announce its text when the program changes it.
+enum class Kind { Picture, Line, Label, Option, TextBox, Button, RichText, LiveText };
 
 // A face at a size in hundredths of a point; the desktop's own font where no face is named.
 struct Font
@@ -63,7 +64,7 @@ enum class Form1Control {
     Label3_0, force, Label4_0, endu, Label5_0, dext, Label6_0, sag, Label7, intel,
     Label8, Label3_1, force2, Label4_1, endu2, Label5_1, dext2, Label6_1, sag2, Label9, intel2,
     Label10, final, Label11, comp, calcul,
-    Image1, Line1, Line2, Line3,
+    Image1, Line1, Line2, Line3, annonce,
 };
 enum class Form2Control { rtf, Command1 };
 
@@ -150,6 +151,7 @@ inline constexpr Control form1[] = {
     {Line1, "Line1", Kind::Line, L"", 143, 48, 3, 144, desktopFont, noColour, highlight},
     {Line2, "Line2", Kind::Line, L"", 295, 48, 3, 144, desktopFont, noColour, highlight},
     {Line3, "Line3", Kind::Line, L"", 8, 199, 456, 3, desktopFont, noColour, white},
+    {annonce, "annonce", Kind::LiveText, L"", 0, 0, 0, 0, desktopFont, noColour, noColour},
 };
 
 // The box's text changes at every tick: screen readers call it by the window's title instead,
@@ -163,7 +165,7 @@ constexpr bool eachOnItsRow(std::span<const Control> table, std::size_t count)
 {
     return table.size() == count && std::ranges::all_of(table, [&](const Control &c) { return &c == &table[c.id.row]; });
 }
-static_assert(eachOnItsRow(form1, std::size_t(Line3) + 1) && eachOnItsRow(form2, std::size_t(Command1) + 1));
+static_assert(eachOnItsRow(form1, std::size_t(annonce) + 1) && eachOnItsRow(form2, std::size_t(Command1) + 1));
 
 } // namespace tables
 

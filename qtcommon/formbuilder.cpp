@@ -25,6 +25,12 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     switch (control.kind) {
     case Kind::Picture:
         return new QLabel(client);
+    case Kind::LiveText: {
+        // The window announces for it.
+        auto *hidden = new QWidget(client);
+        hidden->hide();
+        return hidden;
+    }
     case Kind::Line: {
         auto *line = new QFrame(client);
         line->setFrameShape(control.width > control.height ? QFrame::HLine : QFrame::VLine);

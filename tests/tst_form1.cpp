@@ -111,6 +111,8 @@ private slots:
     void captionsAndBanner_drawnAtScreenScale_wholeAndSharp();
     void accessibility_controls_announcedByTheirCaptions_data();
     void accessibility_controls_announcedByTheirCaptions();
+    void presses_announcedPolitely_data();
+    void presses_announcedPolitely();
     void window_opens_fixedSizeAtItsPlace();
     void desktopColours_change_controlsFollow();
     void quitMenu_triggered_endsProgram();
@@ -450,6 +452,56 @@ void TestForm1::accessibility_controls_announcedByTheirCaptions()
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), name);
     QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+namespace {
+
+QStringList announced;
+
+void recordAnnouncement([[maybe_unused]] QAccessibleEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement) {
+        const auto *announcement = static_cast<QAccessibleAnnouncementEvent *>(event);
+        const bool polite = announcement->politeness() == QAccessible::AnnouncementPoliteness::Polite;
+        announced << (polite ? u"polite: "_s : u"assertive: "_s) + announcement->message();
+    }
+#endif
+}
+
+} // namespace
+
+void TestForm1::presses_announcedPolitely_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString x2 = u"polite: Stat de base: (lvl 1) 30"_s;
+    const QString level10 = u"polite: Level Final : 10, Pts de Compétences : 150"_s;
+    QTest::newRow("x2, 40 everywhere, pressed twice: each press") << "x2" << "40" << QStringList{x2, level10, level10};
+    QTest::newRow("x2, wanted boxes empty, pressed twice: the preset only") << "x2" << "" << QStringList{x2};
+}
+
+void TestForm1::presses_announcedPolitely()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt announces from 6.8 on");
+#endif
+    QFETCH(QString, preset);
+    QFETCH(QString, wanted);
+    QFETCH(QStringList, expected);
+
+    Form1 window;
+    announced.clear();
+    QAccessible::installUpdateHandler(recordAnnouncement);
+    const auto restore = qScopeGuard([] { QAccessible::installUpdateHandler(nullptr); });
+    QTest::mouseClick(child(window, qPrintable(preset)), Qt::LeftButton);
+    for (const QString &name : wantedNames)
+        QTest::keyClicks(child(window, qPrintable(name)), wanted);
+    for (int press = 0; press < 2; ++press)
+        dismissMessageBox(window, [&] { QTest::mouseClick(child(window, "calcul"), Qt::LeftButton); });
+    QCOMPARE(announced, expected);
 }
 
 void TestForm1::window_opens_fixedSizeAtItsPlace()

@@ -192,6 +192,13 @@ void Form1::reportFailure(calc::Status status)
                 MB_OK | MB_ICONERROR);
 }
 
+// The live text's name is its text: a screen reader says it when told that it changed.
+void Form1::announce(std::u16string_view text)
+{
+    SetWindowTextW(control(annonce), wide(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control(annonce), OBJID_CLIENT, CHILDID_SELF);
+}
+
 void Form1::about_Click()
 {
     // One about window at most: shown again as it is, hidden or not, with its text as far

@@ -30,6 +30,7 @@ private:
     void setText(design::Form1Control box, std::u16string_view text) override;
     calc::NumberFormat numberFormat() const override;
     void reportFailure(calc::Status status) override;
+    void announce(std::u16string_view text) override;
 
     void OnCreate();
     void OnCommand(int id, int code);

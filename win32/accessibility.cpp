@@ -5,6 +5,11 @@
 
 #include "controls.h"
 
+// What mingw-w64's headers lack of UI Automation: the live setting of an element, and how
+// screen readers are to say its changes.
+DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
+constexpr LONG politeLiveSetting = 1;
+
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 {
     Microsoft::WRL::ComPtr<IAccPropServices> services;
@@ -15,7 +20,7 @@ Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 
 void annotate(HWND control, const design::Control &design)
 {
-    if (!design.accessibleName && !design.description)
+    if (!design.accessibleName && !design.description && design.kind != design::Kind::LiveText)
         return;
     const Microsoft::WRL::ComPtr<IAccPropServices> services = accPropServices();
     if (!services)
@@ -25,6 +30,12 @@ void annotate(HWND control, const design::Control &design)
     if (design.description)
         services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                  design.description);
+    if (design.kind == design::Kind::LiveText) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = politeLiveSetting;
+        services->SetHwndProp(control, DWORD(OBJID_CLIENT), CHILDID_SELF, LiveSetting_Property_GUID, polite);
+    }
 }
 
 void clearAnnotations(HWND parent, std::span<const design::Control> controls)
@@ -32,9 +43,9 @@ void clearAnnotations(HWND parent, std::span<const design::Control> controls)
     const Microsoft::WRL::ComPtr<IAccPropServices> services = accPropServices();
     if (!services)
         return;
-    const MSAAPROPID annotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    const MSAAPROPID annotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, LiveSetting_Property_GUID};
     for (std::size_t row = 0; row < controls.size(); ++row) {
-        if (controls[row].accessibleName || controls[row].description)
+        if (controls[row].accessibleName || controls[row].description || controls[row].kind == design::Kind::LiveText)
             services->ClearHwndProps(GetDlgItem(parent, controlId(controls[row].id)), DWORD(OBJID_CLIENT), CHILDID_SELF,
                                      annotated, int(std::size(annotated)));
     }

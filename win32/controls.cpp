@@ -148,7 +148,8 @@ WindowKind windowKind(const design::Control &control)
     case Kind::Picture:
         return {WC_STATICW, SS_OWNERDRAW, 0};
     case Kind::Line:
-        return {WC_STATICW, SS_LEFT, 0};
+    case Kind::LiveText:
+        return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
     case Kind::Label:
         return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case Kind::Option:
