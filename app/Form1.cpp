@@ -27,8 +27,7 @@ namespace {
 QPixmap banner(QSize size, qreal ratio)
 {
     QPixmap art(ratio > 1 ? u":/banner@2x.gif"_s : u":/banner.gif"_s);
-    const QSize onScreen = size * ratio;
-    if (art.size() != onScreen)
+    if (const QSize onScreen = size * ratio; art.size() != onScreen)
         art = art.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     art.setDevicePixelRatio(ratio);
     return art;
@@ -42,12 +41,9 @@ QAction *addItem(QMenu *menu, const char *name, const wchar_t *caption)
     return item;
 }
 
-// Tab moves the focus and Delete edits, though Qt gives them the characters TAB and DEL: no
-// key but those that type makes a character in a box.
-bool makesCharacters(const QKeyEvent &key)
+QString qtText(std::u16string_view text)
 {
-    return !key.text().isEmpty() && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab
-           && key.key() != Qt::Key_Delete;
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
@@ -76,7 +72,6 @@ Form1::Form1(QWidget *parent)
 
     for (const auto id : {force2, endu2, dext2, sag2, intel2, calcul})
         control(id)->installEventFilter(this);
-
     const std::pair<design::Form1Control, void (*)(design::Form1Face &)> clicks[] = {
             {calcul, design::calcul_Click}, {x1, design::x1_Click}, {x2, design::x2_Click}, {x3, design::x3_Click}};
     for (const auto &[button, handler] : clicks)
@@ -97,7 +92,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         const auto &key = *static_cast<QKeyEvent *>(event);
         return watched == control(calcul) ? calcul_KeyPress(key) : wanted_KeyPress(key);
     }
-    if (event->type() == QEvent::InputMethod && isWantedBox(watched))
+    if (event->type() == QEvent::InputMethod)
         return !calc::wantedBoxTakes(utf16(static_cast<QInputMethodEvent *>(event)->commitString()));
     return QMainWindow::eventFilter(watched, event);
 }
@@ -110,14 +105,14 @@ void Form1::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
-std::u16string Form1::text(design::Form1Control id) const
+std::u16string Form1::text(design::Form1Control box) const
 {
-    return box(id)->text().toStdU16String();
+    return static_cast<QLineEdit *>(control(box))->text().toStdU16String();
 }
 
-void Form1::setText(design::Form1Control id, std::u16string_view text)
+void Form1::setText(design::Form1Control box, std::u16string_view text)
 {
-    box(id)->setText(QString::fromStdU16String(std::u16string(text)));
+    static_cast<QLineEdit *>(control(box))->setText(qtText(text));
 }
 
 calc::NumberFormat Form1::numberFormat() const
@@ -125,27 +120,21 @@ calc::NumberFormat Form1::numberFormat() const
     return ::numberFormat(QLocale::system());
 }
 
-void Form1::announce(std::u16string_view text)
+void Form1::reportFailure(calc::Status status)
 {
+    // Worded as the run-time errors that players already know; the program carries on
+    // afterwards, with what they typed still in place.
+    QMessageBox::critical(this, QString::fromUtf8(appinfo::name), qtText(design::runTimeErrorMessage(status)));
+}
+
+void Form1::announce([[maybe_unused]] std::u16string_view text)
+{
+    // Before Qt 6.8 there is no announcing: screen readers hear only of the results' text changing.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(this, QString::fromStdU16String(std::u16string(text)));
+    QAccessibleAnnouncementEvent event(this, qtText(text));
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
-#else
-    // Qt has no way to announce before 6.8: screen readers hear of the results' text changing.
-    Q_UNUSED(text)
 #endif
-}
-
-QLineEdit *Form1::box(design::Form1Control id) const
-{
-    return static_cast<QLineEdit *>(control(id));
-}
-
-bool Form1::isWantedBox(const QObject *object) const
-{
-    return object == control(force2) || object == control(endu2) || object == control(dext2)
-           || object == control(sag2) || object == control(intel2);
 }
 
 // Enter on the focused button presses it, as Space does. With autoDefault the button would do
@@ -158,10 +147,12 @@ bool Form1::calcul_KeyPress(const QKeyEvent &key)
     return true;
 }
 
-// Returns whether the key is swallowed.
+// Swallows what the box must not take. Tab moves the focus and Delete edits, though Qt gives
+// them the characters TAB and DEL: they type nothing.
 bool Form1::wanted_KeyPress(const QKeyEvent &key)
 {
-    return makesCharacters(key) && !calc::wantedBoxTakes(utf16(key.text()));
+    const bool types = key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab && key.key() != Qt::Key_Delete;
+    return types && !calc::wantedBoxTakes(utf16(key.text()));
 }
 
 void Form1::about_Click()
@@ -179,12 +170,4 @@ void Form1::quit_Click()
 {
     // At once: nothing to save, nothing to ask.
     QCoreApplication::exit();
-}
-
-void Form1::reportFailure(calc::Status status)
-{
-    // Worded as the run-time errors that players already know; the program carries on
-    // afterwards, with what they typed still in place.
-    QMessageBox::critical(this, QString::fromUtf8(appinfo::name),
-                          QString::fromStdU16String(design::runTimeErrorMessage(status)));
 }

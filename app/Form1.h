@@ -8,7 +8,6 @@
 
 class Form2;
 class QKeyEvent;
-class QLineEdit;
 
 // The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
 // values, and the button shows the level and the skill points it takes.
@@ -39,8 +38,6 @@ private:
     void quit_Click();
 
     QWidget *control(design::Form1Control id) const { return controls[qsizetype(id)]; }
-    QLineEdit *box(design::Form1Control id) const;
-    bool isWantedBox(const QObject *object) const;
 
     QWidget *client;
     Controls controls;

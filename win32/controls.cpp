@@ -39,9 +39,8 @@ double contrastRatio(COLORREF a, COLORREF b)
         };
         return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) + 0.0722 * linear(GetBValue(colour));
     };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 bool desktopHighContrast()
@@ -90,14 +89,9 @@ UINT windowDpi(HWND window)
     return window ? GetDpiForWindow(window) : GetDpiForSystem();
 }
 
-Fonts::~Fonts()
-{
-    clear();
-}
-
 HFONT Fonts::get(const design::Font &font, UINT dpi)
 {
-    const auto key = std::make_tuple(std::wstring(font.face ? font.face : L""), font.centipoints, font.bold, dpi);
+    const auto key = std::make_tuple(std::wstring(font.face ? font.face : L""), font.centipoints, font.bold);
     if (const auto found = made.find(key); found != made.end())
         return found->second;
     LOGFONTW logFont{};

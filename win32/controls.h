@@ -7,13 +7,12 @@
 #include <map>
 #include <span>
 #include <string>
-#include <string_view>
 #include <tuple>
 
 // What both windows need to build themselves from their design tables at any density.
 
-// Control ids are the controls' rows in their table, from here on; the menu's commands and
-// the dialog manager's IDOK and IDCANCEL stay out of their way.
+// Control ids are the controls' rows in their table from here on, clear of the menu's commands
+// and of the dialog manager's IDOK and IDCANCEL.
 inline constexpr int firstControlId = 100;
 
 constexpr int controlId(design::ControlId control)
@@ -28,14 +27,12 @@ inline int scaled(int pixelsAt96, UINT dpi)
 
 RECT scaledRect(int x, int y, int width, int height, UINT dpi);
 
-// The window's frame around its client area, which opens where the design says on the
-// primary screen.
+// The frame around a window's client area, which opens where the design says on the primary screen.
 RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT dpi);
 
 COLORREF colourRef(design::Colour colour);
 
-// How far apart two colours are to the eye: 1 for equal ones, 21 for black and white, after
-// the relative luminance of sRGB. Text wants 4.5 or more.
+// How far apart two colours are to the eye, from 1 to 21, after the relative luminance of sRGB.
 double contrastRatio(COLORREF a, COLORREF b);
 
 // Whether the desktop's high-contrast setting is on. The windows ask through highContrastOn,
@@ -43,9 +40,8 @@ double contrastRatio(COLORREF a, COLORREF b);
 bool desktopHighContrast();
 inline bool (*highContrastOn)() = desktopHighContrast;
 
-// The colours a control is drawn in: the design's, or, under high contrast, the desktop's own
-// pairs, since the design's fixed black and its selection colours vanish in those schemes.
-// The banner, and controls that the design leaves to the desktop, keep theirs.
+// The colours a control is drawn in: the design's, or under high contrast the desktop's own
+// pairs, in which the design's black and selection colours vanish. The banner keeps its own.
 struct Colours
 {
     design::Colour text;
@@ -53,45 +49,45 @@ struct Colours
 };
 Colours coloursOf(const design::Control &control);
 
+// A brush of `colour` for painting on `dc`: the DC's own brush, in that colour.
+HBRUSH dcBrush(HDC dc, design::Colour colour);
+
 inline std::wstring wide(std::u16string_view text)
 {
     return {text.begin(), text.end()};
 }
 
-// The fonts of one window at one density; made again when the density changes.
+// The fonts of one window at one density.
 class Fonts
 {
 public:
     Fonts() = default;
     Fonts(const Fonts &) = delete;
     Fonts &operator=(const Fonts &) = delete;
-    ~Fonts();
+    ~Fonts() { clear(); }
 
     HFONT get(const design::Font &font, UINT dpi);
     void clear();
 
 private:
-    std::map<std::tuple<std::wstring, int, bool, UINT>, HFONT> made;
+    std::map<std::tuple<std::wstring, int, bool>, HFONT> made;
 };
 
-// A brush of `colour` for painting on `dc`: the DC's own brush, in that colour.
-HBRUSH dcBrush(HDC dc, design::Colour colour);
-
-// Creates the child controls of `parent` from its table, with ids from firstControlId in table
-// order, which is also the tab order, and hands screen readers what the design says of them.
+// Creates the child controls of `parent` in table order, which is also the tab order, and
+// hands screen readers what the design says of them.
 void createControls(HWND parent, std::span<const design::Control> controls);
 
-// Puts every control at its place and size for `dpi` and gives it its font; a label grows to
-// its caption's ink where the design leaves it room.
+// Places and sizes every control for `dpi` and gives it its font; a label grows to its
+// caption's ink where the design leaves it room.
 void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi,
                     Fonts &fonts);
 
 // The colours a label, option button, text box or line paints itself with.
 LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
 
-// The common controls keep the desktop's colours until they are told of a change, which
-// only the top-level window hears of.
+// The common controls keep the desktop's colours until told of a change, which only the
+// top-level window hears of.
 void forwardSysColorChange(HWND parent);
 
-// The window's design density: the screen's where it is, the primary screen's before it exists.
+// The window's density: its screen's, or the primary screen's before it exists.
 UINT windowDpi(HWND window);
