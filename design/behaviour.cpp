@@ -3,7 +3,6 @@
 #include "texts.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace design {
@@ -21,21 +20,13 @@ std::u16string spoken(Form1Control label, std::u16string_view value)
     return text.append(u" ").append(value);
 }
 
-void fillBaseBoxes(Form1Face &form, std::u16string_view level1Value)
-{
-    for (const Form1Control box : {endu, dext, sag, intel, force})
-        form.setText(box, level1Value);
-    form.announce(spoken(Label2, level1Value));
-}
-
 } // namespace
 
 void calcul_Click(Form1Face &form)
 {
-    std::array<std::u16string, 5> base{form.text(force), form.text(endu), form.text(dext), form.text(sag),
-                                       form.text(intel)};
-    std::array<std::u16string, 5> wanted{form.text(force2), form.text(endu2), form.text(dext2), form.text(sag2),
-                                         form.text(intel2)};
+    const std::u16string base[] = {form.text(force), form.text(endu), form.text(dext), form.text(sag), form.text(intel)};
+    const std::u16string wanted[] = {form.text(force2), form.text(endu2), form.text(dext2), form.text(sag2),
+                                     form.text(intel2)};
     const calc::LevelResult result = calc::computeLevel({base[0], base[1], base[2], base[3], base[4]},
                                                         {wanted[0], wanted[1], wanted[2], wanted[3], wanted[4]},
                                                         form.numberFormat());
@@ -50,32 +41,24 @@ void calcul_Click(Form1Face &form)
 
 void x1_Click(Form1Face &form)
 {
-    aff(form);
+    aff(form, u"25");
 }
 
 void x2_Click(Form1Face &form)
 {
-    aff2(form);
+    aff(form, u"30");
 }
 
 void x3_Click(Form1Face &form)
 {
-    aff3(form);
+    aff(form, u"35");
 }
 
-void aff(Form1Face &form)
+void aff(Form1Face &form, std::u16string_view level1Value)
 {
-    fillBaseBoxes(form, u"25");
-}
-
-void aff2(Form1Face &form)
-{
-    fillBaseBoxes(form, u"30");
-}
-
-void aff3(Form1Face &form)
-{
-    fillBaseBoxes(form, u"35");
+    for (const Form1Control box : {endu, dext, sag, intel, force})
+        form.setText(box, level1Value);
+    form.announce(spoken(Label2, level1Value));
 }
 
 void Typewriter::Form_Load()

@@ -35,9 +35,7 @@ void calcul_Click(Form1Face &form);
 void x1_Click(Form1Face &form);
 void x2_Click(Form1Face &form);
 void x3_Click(Form1Face &form);
-void aff(Form1Face &form);
-void aff2(Form1Face &form);
-void aff3(Form1Face &form);
+void aff(Form1Face &form, std::u16string_view level1Value);
 
 class AboutBoxFace
 {

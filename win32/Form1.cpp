@@ -224,8 +224,7 @@ void Form1::wanted_KeyPress(wchar_t &keyAscii)
 
 void Form1::layOut(UINT dpi)
 {
-    fonts.clear();
-    layOutControls(hwnd(), design::form1, design::form1Controls, dpi, fonts);
+    layOutControls(hwnd(), design::form1, design::form1Controls, dpi);
     if (banner)
         DeleteObject(banner);
     banner = loadBanner(scaled(design::bannerWidth, dpi), scaled(design::bannerHeight, dpi));

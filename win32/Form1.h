@@ -50,7 +50,6 @@ private:
     static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR form);
 
-    Fonts fonts;
     HBITMAP banner = nullptr;
     Form2 about;
 };

@@ -181,8 +181,7 @@ void Form2::stopTimer()
 
 void Form2::layOut(UINT dpi)
 {
-    fonts.clear();
-    layOutControls(hwnd(), design::form2, design::form2Controls, dpi, fonts);
+    layOutControls(hwnd(), design::form2, design::form2Controls, dpi);
 }
 
 // The box is read-only: it wants the arrows to move about, and leaves Tab, Enter and Escape to

@@ -38,7 +38,6 @@ private:
     void layOut(UINT dpi);
     static LRESULT CALLBACK rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
-    Fonts fonts;
     // The box keeps each line break as one CR.
     design::Typewriter typewriter{u'\r'};
     bool timerRunning = false;

@@ -89,11 +89,12 @@ UINT windowDpi(HWND window)
     return window ? GetDpiForWindow(window) : GetDpiForSystem();
 }
 
-HFONT Fonts::get(const design::Font &font, UINT dpi)
+HFONT fontFor(const design::Font &font, UINT dpi)
 {
-    const auto key = std::make_tuple(std::wstring(font.face ? font.face : L""), font.centipoints, font.bold);
-    if (const auto found = made.find(key); found != made.end())
-        return found->second;
+    static std::map<std::tuple<std::wstring, int, bool, UINT>, HFONT> made;
+    HFONT &handle = made[{font.face ? font.face : L"", font.centipoints, font.bold, dpi}];
+    if (handle)
+        return handle;
     LOGFONTW logFont{};
     if (font.face) {
         // Points to pixels at this density, rounded as the desktop rounds them.
@@ -107,16 +108,7 @@ HFONT Fonts::get(const design::Font &font, UINT dpi)
         SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
         logFont = metrics.lfMessageFont;
     }
-    const HFONT handle = CreateFontIndirectW(&logFont);
-    made.emplace(key, handle);
-    return handle;
-}
-
-void Fonts::clear()
-{
-    for (const auto &[key, handle] : made)
-        DeleteObject(handle);
-    made.clear();
+    return handle = CreateFontIndirectW(&logFont);
 }
 
 HBRUSH dcBrush(HDC dc, design::Colour colour)
@@ -258,13 +250,12 @@ void createControls(HWND parent, std::span<const design::Control> controls)
     }
 }
 
-void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi,
-                    Fonts &fonts)
+void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
         const HWND child = GetDlgItem(parent, firstControlId + int(i));
-        const HFONT font = fonts.get(control.font, dpi);
+        const HFONT font = fontFor(control.font, dpi);
         RECT place = scaledRect(control.x, control.y, control.width, control.height, dpi);
         if (control.kind == design::Kind::Label) {
             const int room = scaled(design::roomFor(controls, i, window.clientWidth), dpi);

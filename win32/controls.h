@@ -57,21 +57,8 @@ inline std::wstring wide(std::u16string_view text)
     return {text.begin(), text.end()};
 }
 
-// The fonts of one window at one density.
-class Fonts
-{
-public:
-    Fonts() = default;
-    Fonts(const Fonts &) = delete;
-    Fonts &operator=(const Fonts &) = delete;
-    ~Fonts() { clear(); }
-
-    HFONT get(const design::Font &font, UINT dpi);
-    void clear();
-
-private:
-    std::map<std::tuple<std::wstring, int, bool>, HFONT> made;
-};
+// The design's font at `dpi`, made once and kept while the program runs.
+HFONT fontFor(const design::Font &font, UINT dpi);
 
 // Creates the child controls of `parent` in table order, which is also the tab order, and
 // hands screen readers what the design says of them.
@@ -79,8 +66,7 @@ void createControls(HWND parent, std::span<const design::Control> controls);
 
 // Places and sizes every control for `dpi` and gives it its font; a label grows to its
 // caption's ink where the design leaves it room.
-void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi,
-                    Fonts &fonts);
+void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);
 
 // The colours a label, option button, text box or line paints itself with.
 LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
