@@ -722,6 +722,109 @@ TEST_CASE_FIXTURE(Calculator, "the about window types its text, hides, shows aga
                         design::form2.clientHeight, dpi));
 }
 
+// Annotation services that only note what the windows ask of them.
+class NotedServices final : public IAccPropServices
+{
+public:
+    struct Set
+    {
+        HWND window;
+        DWORD object, child;
+        MSAAPROPID property;
+        std::wstring value;
+    };
+    struct Cleared
+    {
+        HWND window;
+        DWORD object, child;
+        std::vector<MSAAPROPID> properties;
+    };
+    std::vector<Set> sets;
+    std::vector<Cleared> clears;
+
+    HRESULT WINAPI QueryInterface(REFIID iid, void **out) override
+    {
+        *out = iid == IID_IUnknown || iid == IID_IAccPropServices ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG WINAPI AddRef() override { return 1; } // lives as long as its case
+    ULONG WINAPI Release() override { return 1; }
+    HRESULT WINAPI SetHwndPropStr(HWND window, DWORD object, DWORD child, MSAAPROPID property, LPCWSTR value) override
+    {
+        sets.push_back({window, object, child, property, value});
+        return S_OK;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child, const MSAAPROPID *properties, int count) override
+    {
+        clears.push_back({window, object, child, {properties, properties + count}});
+        return S_OK;
+    }
+    HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
+    HRESULT WINAPI ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *, DWORD *) override { return E_NOTIMPL; }
+
+    bool asked(HWND window, MSAAPROPID property, std::wstring_view value) const
+    {
+        return std::ranges::any_of(sets, [&](const Set &set) {
+            return set.window == window && set.object == DWORD(OBJID_CLIENT) && set.child == CHILDID_SELF
+                   && set.property == property && set.value == value;
+        });
+    }
+    bool cleared(HWND window, MSAAPROPID property) const
+    {
+        return std::ranges::any_of(clears, [&](const Cleared &clear) {
+            return clear.window == window && clear.object == DWORD(OBJID_CLIENT) && clear.child == CHILDID_SELF
+                   && std::ranges::find(clear.properties, property) != clear.properties.end();
+        });
+    }
+};
+
+NotedServices *notedServices = nullptr;
+
+TEST_CASE("screen readers get the about box's fixed name and the statistic boxes' descriptions, and lose them with the window")
+{
+    NotedServices services;
+    Restored restored{accPropServices};
+    notedServices = &services;
+    accPropServices = [] { return Microsoft::WRL::ComPtr<IAccPropServices>(notedServices); };
+
+    Calculator calculator;
+    const auto windows = bothWindows(calculator);
+    std::size_t annotations = 0;
+    for (const WindowUnderTest &window : windows) {
+        for (std::size_t row = 0; row < window.controls.size(); ++row) {
+            const design::Control &design = window.controls[row];
+            INFO(std::string(design.name));
+            if (design.accessibleName) {
+                CHECK(services.asked(controlOf(window, row), PROPID_ACC_NAME, design.accessibleName));
+                ++annotations;
+            }
+            if (design.description) {
+                CHECK(services.asked(controlOf(window, row), PROPID_ACC_DESCRIPTION, design.description));
+                ++annotations;
+            }
+        }
+    }
+    CHECK(services.sets.size() == annotations);
+    // Spelt out once: the name is the window's title.
+    const HWND box = calculator.form1.aboutWindow().control(rtf);
+    CHECK(services.asked(box, PROPID_ACC_NAME, L"About !"));
+
+    SendMessageW(windows[1].window, WM_CLOSE, 0, 0);
+    CHECK(calculator.form1.aboutWindow().hwnd() == nullptr);
+    CHECK(services.cleared(box, PROPID_ACC_NAME));
+}
+
 HWND calculatorOf(DWORD process)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
