@@ -825,6 +825,110 @@ TEST_CASE("screen readers get the about box's fixed name and the statistic boxes
     CHECK(services.cleared(box, PROPID_ACC_NAME));
 }
 
+// A caption drawn whole in a font, into a bitmap of its own: its advance, and its inked
+// columns and rows with the advance starting at 0 and the line's top at 0.
+struct DrawnCaption
+{
+    int advance = 0;
+    int digitWidth = 0; // of a "0" in the same font
+    RECT ink{};
+};
+
+DrawnCaption draw(const wchar_t *caption, HFONT font)
+{
+    DrawnCaption drawn;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    const int length = lstrlenW(caption);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption, length, &extent);
+    drawn.advance = extent.cx;
+    GetCharWidth32W(dc, L'0', L'0', &drawn.digitWidth);
+    // Room enough around it for whatever hangs over the advance or the line.
+    const int margin = int(extent.cy);
+    const int width = extent.cx + 2 * margin;
+    const int height = extent.cy + 2 * margin;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void *bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, margin, margin, caption, length);
+    GdiFlush();
+    RECT ink{width, height, 0, 0};
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+        }
+    }
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    if (ink.right > ink.left)
+        drawn.ink = {ink.left - margin, ink.top - margin, ink.right - margin, ink.bottom - margin};
+    return drawn;
+}
+
+// Where a control starts its caption's advance, and the columns the ink must keep within.
+struct CaptionRoom
+{
+    int origin;
+    int left, right;
+};
+
+CaptionRoom captionRoom(const design::Control &design, HWND control, const DrawnCaption &caption)
+{
+    const int width = clientOf(control).right;
+    switch (design.kind) {
+    case Kind::Option: {
+        // Right of the circle, 13 pixels wide at 96 dpi, and half a digit from it.
+        const int circle = scaled(12, dpi) + 1;
+        return {circle + caption.digitWidth / 2, circle, width};
+    }
+    case Kind::Button: {
+        // Centred inside the edges.
+        const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+        return {(width - caption.advance) / 2, edge, width - edge};
+    }
+    default:
+        return {0, 0, width};
+    }
+}
+
+// Every pixel of every caption shows: each label, option button and button of both windows
+// holds its caption's ink, with no allowance, the label's also from top to bottom, drawn in its
+// own font at the desktop's density.
+TEST_CASE_FIXTURE(Calculator, "every caption shows whole, to its last inked column")
+{
+    for (const WindowUnderTest &window : bothWindows(*this)) {
+        for (std::size_t row = 0; row < window.controls.size(); ++row) {
+            const design::Control &design = window.controls[row];
+            if (design.kind != Kind::Label && design.kind != Kind::Option && design.kind != Kind::Button)
+                continue;
+            const HWND control = controlOf(window, row);
+            const DrawnCaption caption = draw(design.caption, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            const CaptionRoom room = captionRoom(design, control, caption);
+            INFO(std::string(design.name) << ": advance " << caption.advance << ", ink from " << caption.ink.left
+                                          << " to " << caption.ink.right << " after its origin at " << room.origin
+                                          << ", room from " << room.left << " to " << room.right);
+            REQUIRE(caption.ink.right > caption.ink.left); // drawn at all
+            CHECK(room.origin + caption.ink.left >= room.left);
+            CHECK(room.origin + caption.ink.right <= room.right);
+            if (design.kind == Kind::Label)
+                CHECK((caption.ink.top >= 0 && caption.ink.bottom <= clientOf(control).bottom));
+        }
+    }
+}
+
 HWND calculatorOf(DWORD process)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
