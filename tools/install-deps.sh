@@ -8,12 +8,12 @@ set -eu
 # The build and its tests: compiler, Qt, the two faces the windows are drawn with, the
 # checkers of the desktop entry, the metainfo and the package, and clang with its runtime
 # libraries (libFuzzer, the sanitizers) for the fuzz test. The Windows program: the mingw-w64
-# compiler and resource compiler, and for its tests Wine with its own Tahoma, an X server
-# without a screen, and the French locale. The Wayland tests: GNOME's compositor with its
-# X server, Qt's Wayland plugin and the session bus they run on.
+# compiler and resource compiler, and for its tests doctest's header, Wine with its own
+# Tahoma, an X server without a screen, and the French locale. The Wayland tests: GNOME's
+# compositor with its X server, Qt's Wayland plugin and the session bus they run on.
 packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev clang
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 doctest-dev
           wine64 wine fonts-wine xvfb xauth locales
           mutter xwayland qt6-wayland dbus-daemon $*"
 

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the Windows program and its tests with mingw-w64 in BUILD_DIR, then runs the tests
-# under Wine on an X display of its own, with the desktop at 96, 144 and 192 dpi and the
+# under Wine on an X display of its own, with the desktop at 96, 120, 144 and 192 dpi and the
 # French number format. Usage: sh tests/win32/run.sh BUILD_DIR
 set -eu
 
@@ -28,7 +28,7 @@ trap stop EXIT
 while [ ! -s "$build/display" ]; do sleep 0.1; done
 export DISPLAY=":$(cat "$build/display")"
 
-for dpi in 96 144 192; do
+for dpi in 96 120 144 192; do
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
     # Wine 10 reads the density once, when its server and desktop start: both start anew
     # for each density. Server and services start here, not inside a test, whose output

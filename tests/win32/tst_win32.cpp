@@ -1,9 +1,14 @@
 // Drives the Windows program's real windows with the messages a user's clicks and keys make,
-// and checks what they show. Run under Wine by CTest: tst_win32 DPI PROGRAM, where DPI is the
-// density the desktop is set to and PROGRAM the built d7aduzad.exe, which the last cases start
-// and end as a user would. Prints each failure and "N passed, N failed".
+// and checks what they show. Run under Wine by CTest: tst_win32 DPI PROGRAM [doctest options],
+// where DPI is the density the desktop is set to and PROGRAM the built d7aduzad.exe, which
+// the last cases start and end as a user would. Each case opens its own calculator window and
+// closes it at its end, so that a failure stays within its case.
+
+#define DOCTEST_CONFIG_IMPLEMENT
+#include <doctest.h>
 
 #include "Form1.h"
+#include "accessibility.h"
 #include "application.h"
 #include "appinfo.h"
 #include "texts.h"
@@ -12,9 +17,9 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
-#include <array>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -23,19 +28,6 @@
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-void check(bool holds, const std::string &what)
-{
-    if (holds) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAIL: %s\n", what.c_str());
-    }
-}
-
 std::string narrow(std::wstring_view text)
 {
     std::string out(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr)), '\0');
@@ -43,19 +35,40 @@ std::string narrow(std::wstring_view text)
     return out;
 }
 
-template<typename T>
-void checkEqual(const T &actual, const T &expected, const std::string &what)
+} // namespace
+
+bool operator==(const RECT &a, const RECT &b)
 {
-    if constexpr (std::is_same_v<T, std::wstring>)
-        check(actual == expected, what + ": \"" + narrow(actual) + "\", expected \"" + narrow(expected) + "\"");
-    else
-        check(actual == expected, what + ": " + std::to_string(actual) + ", expected " + std::to_string(expected));
+    return EqualRect(&a, &b);
 }
 
-bool underWine()
+namespace doctest {
+template<>
+struct StringMaker<std::wstring>
 {
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
+    static String convert(const std::wstring &text) { return ("\"" + narrow(text) + "\"").c_str(); }
+};
+template<>
+struct StringMaker<RECT>
+{
+    static String convert(const RECT &r)
+    {
+        return ("(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ") - (" + std::to_string(r.right) + ", "
+                + std::to_string(r.bottom) + ")")
+                .c_str();
+    }
+};
+} // namespace doctest
+
+namespace {
+
+using enum design::Form1Control;
+using enum design::Form2Control;
+using design::Kind;
+
+// The density the desktop is set to, and the program the last cases start: from the command line.
+UINT dpi = 96;
+std::wstring program;
 
 std::wstring textOf(HWND window)
 {
@@ -100,10 +113,16 @@ void click(HWND button)
     pump();
 }
 
-RECT clientRectOnScreen(HWND window)
+RECT clientOf(HWND window)
 {
     RECT client;
     GetClientRect(window, &client);
+    return client;
+}
+
+RECT clientRectOnScreen(HWND window)
+{
+    RECT client = clientOf(window);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT *>(&client), 2);
     return client;
 }
@@ -116,20 +135,71 @@ RECT rectInParent(HWND control)
     return place;
 }
 
-bool operator==(const RECT &a, const RECT &b)
+COLORREF pixelAt(HWND window, int x, int y)
 {
-    return EqualRect(&a, &b);
+    const HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
 }
 
-std::string describe(const RECT &r)
+// Puts a variable back as it was at the end of a case, however the case ends.
+template<typename T>
+struct Restored
 {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ") - (" + std::to_string(r.right) + ", "
-           + std::to_string(r.bottom) + ")";
+    T &variable;
+    T saved = variable;
+    ~Restored() { variable = saved; }
+};
+
+// The calculator window, opened and shown for one case and closed with the about window at
+// its end.
+struct Calculator
+{
+    Calculator()
+    {
+        REQUIRE_MESSAGE(form1.create(), "the calculator window opens");
+        ShowWindow(form1.hwnd(), SW_SHOW);
+        pump(100);
+    }
+    ~Calculator()
+    {
+        for (const HWND window : {form1.aboutWindow().hwnd(), form1.hwnd()}) {
+            if (window)
+                DestroyWindow(window);
+        }
+        pump();
+    }
+
+    HWND control(design::Form1Control id) const { return form1.control(id); }
+    // The about window, loaded and shown as the menu's About does.
+    Form2 &openAbout()
+    {
+        SendMessageW(form1.hwnd(), WM_COMMAND, Form1::aboutCommand, 0);
+        return form1.aboutWindow();
+    }
+
+    Form1 form1;
+};
+
+// Both windows with their tables.
+struct WindowUnderTest
+{
+    HWND window;
+    const design::Window &design;
+    std::span<const design::Control> controls;
+};
+
+std::array<WindowUnderTest, 2> bothWindows(Calculator &calculator)
+{
+    Form2 &about = calculator.openAbout();
+    return {{{calculator.form1.hwnd(), design::form1, design::form1Controls},
+             {about.hwnd(), design::form2, design::form2Controls}}};
 }
 
-void checkRect(const RECT &actual, const RECT &expected, const std::string &what)
+HWND controlOf(const WindowUnderTest &window, std::size_t row)
 {
-    check(actual == expected, what + ": " + describe(actual) + ", expected " + describe(expected));
+    return GetDlgItem(window.window, firstControlId + int(row));
 }
 
 // The error box a failed calculation opens is modal: a timer that its own message loop runs
@@ -148,90 +218,104 @@ void CALLBACK dismissErrorBox(HWND, UINT, UINT_PTR timer, DWORD)
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
-void checkWindow(HWND window, const design::Window &design, UINT dpi)
+void checkWindow(HWND window, const design::Window &design)
 {
-    const std::string name = design.name;
-    checkEqual(GetDpiForWindow(window), dpi, name + " density");
-    checkEqual(textOf(window), std::wstring(design.title), name + " title");
+    INFO(std::string(design.name));
+    CHECK(GetDpiForWindow(window) == dpi);
+    CHECK(textOf(window) == std::wstring(design.title));
     const auto style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
-    check((style & (WS_SYSMENU | WS_CAPTION)) == (WS_SYSMENU | WS_CAPTION)
-                  && !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)),
-          name + " has a caption, the system menu and the close box only, and a fixed border");
-    checkRect(clientRectOnScreen(window),
-              scaledRect(design.clientX, design.clientY, design.clientWidth, design.clientHeight, dpi),
-              name + " client area on the screen");
+    // A caption, the system menu and the close box only, and a fixed border.
+    CHECK(((style & (WS_SYSMENU | WS_CAPTION)) == (WS_SYSMENU | WS_CAPTION)
+           && !(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME))));
+    CHECK(clientRectOnScreen(window)
+          == scaledRect(design.clientX, design.clientY, design.clientWidth, design.clientHeight, dpi));
 }
 
-void checkControls(HWND window, std::span<const design::Control> controls, UINT dpi)
+void checkControls(HWND window, const design::Window &windowDesign, std::span<const design::Control> controls)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &design = controls[i];
         const HWND control = GetDlgItem(window, firstControlId + int(i));
-        const std::string name = design.name;
-        checkRect(rectInParent(control), scaledRect(design.x, design.y, design.width, design.height, dpi),
-                  name + " place");
-        if (design.kind == design::Kind::Line)
+        INFO(std::string(design.name));
+        const RECT place = rectInParent(control);
+        const RECT designed = scaledRect(design.x, design.y, design.width, design.height, dpi);
+        if (design.kind == Kind::Label) {
+            // A label keeps its place and height, and grows to its caption's ink only into the
+            // free space on its right.
+            CHECK(place.left == designed.left);
+            CHECK(place.top == designed.top);
+            CHECK(place.bottom - place.top == designed.bottom - designed.top);
+            CHECK(place.right - place.left >= designed.right - designed.left);
+            CHECK(place.right - place.left <= scaled(design::roomFor(controls, i, windowDesign.clientWidth), dpi));
+        } else {
+            CHECK(place == designed);
+        }
+        if (design.kind == Kind::Line)
             continue;
-        if (design.kind != design::Kind::RichText)
-            checkEqual(textOf(control), std::wstring(design.caption), name + " caption");
-        check(bool(IsWindowEnabled(control)) == !(design.flags & design::Disabled), name + " enabled as designed");
+        if (design.kind != Kind::RichText)
+            CHECK(textOf(control) == std::wstring(design.caption));
+        CHECK(bool(IsWindowEnabled(control)) == !(design.flags & design::Disabled));
 
         const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         LOGFONTW logFont{};
         GetObjectW(font, sizeof logFont, &logFont);
-        if (design.kind == design::Kind::RichText) {
+        if (design.kind == Kind::RichText) {
             // A rich-text box keeps its font as its default character format, in twips.
             CHARFORMAT2W format{};
             format.cbSize = sizeof format;
             SendMessageW(control, EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
-            checkEqual(std::wstring(format.szFaceName), std::wstring(design.font.face), name + " face");
-            checkEqual(MulDiv(format.yHeight, int(dpi), 1440), int(std::lround(design.font.centipoints * dpi / 7200.0)),
-                       name + " font height in pixels");
-            checkEqual(bool(format.dwEffects & CFE_BOLD), design.font.bold, name + " weight");
+            CHECK(std::wstring(format.szFaceName) == std::wstring(design.font.face));
+            CHECK(MulDiv(format.yHeight, int(dpi), 1440) == int(std::lround(design.font.centipoints * dpi / 7200.0)));
+            CHECK(bool(format.dwEffects & CFE_BOLD) == design.font.bold);
         } else if (design.font.face) {
-            checkEqual(std::wstring(logFont.lfFaceName), std::wstring(design.font.face), name + " face");
-            checkEqual(int(logFont.lfHeight), -int(std::lround(design.font.centipoints * dpi / 7200.0)),
-                       name + " font height");
-            checkEqual(int(logFont.lfWeight), design.font.bold ? FW_BOLD : FW_NORMAL, name + " weight");
-        }
-        // A caption drawn in its font ends inside its control. Wine's own Tahoma runs up to
-        // 3 pixels wider than Windows' on these captions.
-        if (design.kind == design::Kind::Label) {
-            const int slack = underWine() ? 3 : 0;
-            const HDC dc = GetDC(control);
-            const HGDIOBJ old = SelectObject(dc, font);
-            SIZE extent{};
-            GetTextExtentPoint32W(dc, design.caption, int(wcslen(design.caption)), &extent);
-            SelectObject(dc, old);
-            ReleaseDC(control, dc);
-            check(extent.cx <= scaled(design.width, dpi) + slack && extent.cy <= scaled(design.height, dpi),
-                  name + " caption fits: " + std::to_string(extent.cx) + " × " + std::to_string(extent.cy));
+            CHECK(std::wstring(logFont.lfFaceName) == std::wstring(design.font.face));
+            CHECK(int(logFont.lfHeight) == -int(std::lround(design.font.centipoints * dpi / 7200.0)));
+            CHECK(int(logFont.lfWeight) == (design.font.bold ? FW_BOLD : FW_NORMAL));
         }
     }
 }
 
-COLORREF pixelAt(HWND window, int x, int y)
+TEST_CASE("the computation at the edges of what a double holds")
 {
-    const HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
+    // As this compiler and its library build it: where their number reader and writer could
+    // differ from the Linux ones.
+    struct Row
+    {
+        const char *name;
+        std::u16string wanted;
+        calc::Status status;
+        std::u16string level;
+    };
+    const Row rows[] = {
+            {"a subnormal number keeps its value", u"0," + std::u16string(309, u'0') + u"1", calc::Status::Ok, u"1"},
+            {"a number below the smallest double counts as 0", u"0," + std::u16string(400, u'0') + u"1", calc::Status::Ok, u"0"},
+            {"a number beyond a double overflows", std::u16string(400, u'9'), calc::Status::Overflow, u""},
+            {"a large result is written in full", u"5" + std::u16string(20, u'0'), calc::Status::Ok, u"1" + std::u16string(20, u'0')},
+            {"an exponent is not a number", u"1e3", calc::Status::TypeMismatch, u""},
+    };
+    const calc::NumberFormat french{u",", u"-", u"+"};
+    for (const Row &row : rows) {
+        INFO(std::string(row.name));
+        const calc::LevelResult result = calc::computeLevel({u"0", u"0", u"0", u"0", u"0"},
+                                                            {row.wanted, u"0", u"0", u"0", u"0"}, french);
+        CHECK((result.status == row.status && result.level == row.level));
+    }
 }
 
-void testDesign(Form1 &form1, UINT dpi)
+TEST_CASE_FIXTURE(Calculator, "the calculator as designed: window, controls, menu and what shows")
 {
-    checkWindow(form1.hwnd(), design::form1, dpi);
-    checkControls(form1.hwnd(), design::form1Controls, dpi);
+    checkWindow(form1.hwnd(), design::form1);
+    checkControls(form1.hwnd(), design::form1, design::form1Controls);
 
     const HMENU bar = GetMenu(form1.hwnd());
     wchar_t text[64]{};
     GetMenuStringW(bar, 0, text, 64, MF_BYPOSITION);
-    checkEqual(std::wstring(text), std::wstring(design::menuTitle), "menu title");
-    checkEqual(GetMenuItemCount(bar), 1, "menu titles");
+    CHECK(std::wstring(text) == std::wstring(design::menuTitle));
+    CHECK(GetMenuItemCount(bar) == 1);
     GetMenuStringW(GetSubMenu(bar, 0), Form1::aboutCommand, text, 64, MF_BYCOMMAND);
-    checkEqual(std::wstring(text), std::wstring(design::aboutItem), "first menu item");
+    CHECK(std::wstring(text) == std::wstring(design::aboutItem));
     GetMenuStringW(GetSubMenu(bar, 0), Form1::quitCommand, text, 64, MF_BYCOMMAND);
-    checkEqual(std::wstring(text), std::wstring(design::quitItem), "second menu item");
+    CHECK(std::wstring(text) == std::wstring(design::quitItem));
 
     // What shows: the lines in their colours, the banner at the screen's density with the
     // black window through its transparent colour.
@@ -252,67 +336,104 @@ void testDesign(Form1 &form1, UINT dpi)
             {"the calculate button's face in the selected-text colour", 131, 251, GetSysColor(COLOR_HIGHLIGHTTEXT)},
     };
     for (const Sample &sample : samples) {
-        const COLORREF seen = pixelAt(form1.hwnd(), scaled(sample.x, dpi), scaled(sample.y, dpi));
-        check(seen == sample.expected, std::string(sample.what) + ": " + std::to_string(seen));
+        INFO(std::string(sample.what));
+        CHECK(pixelAt(form1.hwnd(), scaled(sample.x, dpi), scaled(sample.y, dpi)) == sample.expected);
     }
     BITMAP banner{};
     GetObjectW(form1.bannerBitmap(), sizeof banner, &banner);
-    checkEqual(int(banner.bmWidth), scaled(design::bannerWidth, dpi), "banner width");
-    checkEqual(int(banner.bmHeight), scaled(design::bannerHeight, dpi), "banner height");
+    CHECK(int(banner.bmWidth) == scaled(design::bannerWidth, dpi));
+    CHECK(int(banner.bmHeight) == scaled(design::bannerHeight, dpi));
 }
 
-void testFocusOrder(Form1 &form1)
+// The controls Tab stops at, in table order: the boxes that take input, the buttons, the
+// rich-text box, and the option group once, at its first option while none is chosen.
+std::vector<std::size_t> tabStops(std::span<const design::Control> controls)
 {
-    SetForegroundWindow(form1.hwnd());
-    SetFocus(form1.hwnd());
-    pump();
-    checkEqual(GetFocus() == form1.control("x1") ? 1 : 0, 1, "the focus starts on x1");
-    check(SendMessageW(form1.control("x1"), BM_GETCHECK, 0, 0) == BST_UNCHECKED, "x1 is focused but not chosen");
-    // Tab enters the option group once, passes the disabled boxes and the labels by.
-    for (const char *next : {"force2", "endu2", "dext2", "sag2", "intel2", "calcul", "x1"}) {
-        pressKey(VK_TAB);
-        check(GetFocus() == form1.control(next), std::string("Tab reaches ") + next);
+    std::vector<std::size_t> stops;
+    for (std::size_t row = 0; row < controls.size(); ++row) {
+        const design::Control &control = controls[row];
+        const bool groupStart = control.kind == Kind::Option && (row == 0 || controls[row - 1].kind != Kind::Option);
+        if (groupStart || control.kind == Kind::Button || control.kind == Kind::RichText
+            || (control.kind == Kind::TextBox && !(control.flags & design::Disabled)))
+            stops.push_back(row);
     }
-    pressKey(VK_DOWN);
-    check(GetFocus() == form1.control("x2"), "the down arrow moves within the option group");
+    return stops;
+}
+
+TEST_CASE_FIXTURE(Calculator, "both windows make their controls in table order, and Tab follows it")
+{
+    for (const WindowUnderTest &window : bothWindows(*this)) {
+        INFO(std::string(window.design.name));
+        // Creation order is z-order: screen readers name a box after the label just before it.
+        HWND child = GetWindow(window.window, GW_CHILD);
+        for (std::size_t row = 0; row < window.controls.size(); ++row) {
+            INFO(std::string(window.controls[row].name));
+            REQUIRE(child != nullptr);
+            CHECK(GetDlgCtrlID(child) == controlId(window.controls[row].id));
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        CHECK(child == nullptr);
+
+        // The focus starts on the first stop, Tab goes round them all and back to it.
+        const std::vector<std::size_t> stops = tabStops(window.controls);
+        REQUIRE(!stops.empty());
+        SetForegroundWindow(window.window);
+        SetFocus(window.window);
+        pump();
+        CHECK(GetFocus() == controlOf(window, stops.front()));
+        if (window.window == form1.hwnd())
+            CHECK(SendMessageW(control(x1), BM_GETCHECK, 0, 0) == BST_UNCHECKED); // focused but not chosen
+        for (std::size_t i = 1; i <= stops.size(); ++i) {
+            pressKey(VK_TAB);
+            INFO("Tab reaches " << std::string(window.controls[stops[i % stops.size()]].name));
+            CHECK(GetFocus() == controlOf(window, stops[i % stops.size()]));
+        }
+        if (window.window == form1.hwnd()) {
+            pressKey(VK_DOWN);
+            CHECK(GetFocus() == control(x2)); // the down arrow moves within the option group
+        }
+    }
 }
 
 // What an option button that is not chosen tells its window when it takes the focus, as
 // Windows and Wine 10 send it and Wine 8 does not.
-void focusNotification(Form1 &form1, const char *option)
+void focusNotification(const Calculator &calculator, design::Form1Control option)
 {
-    const HWND button = form1.control(option);
-    SendMessageW(form1.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
+    const HWND button = calculator.control(option);
+    SendMessageW(calculator.form1.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), LPARAM(button));
 }
 
-const char *chosenOption(Form1 &form1)
+std::string chosenOption(const Calculator &calculator)
 {
-    for (const char *option : {"x1", "x2", "x3"}) {
-        if (SendMessageW(form1.control(option), BM_GETCHECK, 0, 0) == BST_CHECKED)
-            return option;
+    for (const auto option : {x1, x2, x3}) {
+        if (SendMessageW(calculator.control(option), BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return design::form1Controls[std::size_t(option)].name;
     }
     return "none";
 }
 
-const char *const allBoxes[] = {"force", "endu", "dext", "sag", "intel", "force2", "endu2", "dext2", "sag2", "intel2", "final", "comp"};
+const design::Form1Control allBoxes[] = {force, endu, dext, sag, intel, force2, endu2, dext2, sag2, intel2, final, comp};
 
-// The window opens as designed: the focus on x1, nothing chosen, every box empty.
-void testOpening(Form1 &form1)
+TEST_CASE_FIXTURE(Calculator, "the calculator opens with the focus on x1, nothing chosen and every box empty")
 {
     SetForegroundWindow(form1.hwnd());
     SetFocus(form1.hwnd());
     pump();
-    focusNotification(form1, "x1");
-    check(GetFocus() == form1.control("x1"), "opening: the focus is on x1");
-    check(std::string(chosenOption(form1)) == "none", "opening: no option is chosen");
-    for (const char *box : allBoxes)
-        checkEqual(textOf(form1.control(box)), std::wstring(), std::string("opening: empty box ") + box);
+    focusNotification(*this, x1);
+    CHECK(GetFocus() == control(x1));
+    CHECK(chosenOption(*this) == "none");
+    for (const auto box : allBoxes) {
+        INFO(std::string(design::form1Controls[std::size_t(box)].name));
+        CHECK(textOf(control(box)) == std::wstring());
+    }
 }
 
 // A preset runs when its option is chosen by a click, Space or an arrow key, never because an
-// option takes the focus. Starts where the tab order's test leaves x2 chosen and focused.
-void testPresetsWhenChosen(Form1 &form1)
+// option takes the focus.
+TEST_CASE_FIXTURE(Calculator, "a preset runs when its option is chosen, never when it takes the focus")
 {
+    click(control(x2));
+    SetFocus(control(x2));
     struct Row
     {
         const char *name;
@@ -321,21 +442,21 @@ void testPresetsWhenChosen(Form1 &form1)
         std::wstring level1;
     };
     const Row rows[] = {
-            {"x1 taking the focus changes nothing", [&form1] {
-                 SetFocus(form1.control("x1"));
-                 focusNotification(form1, "x1");
+            {"x1 taking the focus changes nothing", [this] {
+                 SetFocus(control(x1));
+                 focusNotification(*this, x1);
              }, "x2", L"30"},
             {"Space on the focused x1 chooses it", [] { pressKey(VK_SPACE); }, "x1", L"25"},
             {"the down arrow chooses x2", [] { pressKey(VK_DOWN); }, "x2", L"30"},
-            {"a click on x3 chooses it", [&form1] { click(form1.control("x3")); }, "x3", L"35"},
+            {"a click on x3 chooses it", [this] { click(control(x3)); }, "x3", L"35"},
             {"the up arrow from x3 chooses x2", [] { pressKey(VK_UP); }, "x2", L"30"},
     };
     for (const Row &row : rows) {
+        INFO(std::string(row.name));
         row.action();
-        const std::string chosen = chosenOption(form1);
-        check(chosen == row.chosen, std::string(row.name) + ": " + chosen + " chosen");
-        checkEqual(textOf(form1.control("force")), row.level1, std::string(row.name) + ": force");
-        checkEqual(textOf(form1.control("intel")), row.level1, std::string(row.name) + ": intel");
+        CHECK(chosenOption(*this) == row.chosen);
+        CHECK(textOf(control(force)) == row.level1);
+        CHECK(textOf(control(intel)) == row.level1);
     }
 }
 
@@ -356,41 +477,38 @@ std::wstring accessibleName(HWND control)
     return result;
 }
 
-// Screen readers name each box after the label on its row.
-void testAccessibleNames(Form1 &form1)
+TEST_CASE_FIXTURE(Calculator, "screen readers name each box after the label on its row")
 {
     const wchar_t *rows[] = {L"Force:", L"Endurance:", L"Dextérité:", L"Sagesse:", L"Intelligence:",
                              L"Force:", L"Endurance:", L"Dextérité:", L"Sagesse:", L"Intelligence:",
                              L"Level Final : ", L"Pts de Compétences : "};
-    for (std::size_t i = 0; i < std::size(rows); ++i)
-        checkEqual(accessibleName(form1.control(allBoxes[i])), std::wstring(rows[i]),
-                   std::string("screen readers name ") + allBoxes[i]);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        INFO(std::string(design::form1Controls[std::size_t(allBoxes[i])].name));
+        CHECK(accessibleName(control(allBoxes[i])) == std::wstring(rows[i]));
+    }
 }
 
-// Enter on the focused button computes as a click does; in a wanted box it does nothing.
-void testEnterOnButton(Form1 &form1)
+TEST_CASE_FIXTURE(Calculator, "Enter on the focused button computes as a click does; in a wanted box it does nothing")
 {
-    click(form1.control("x2"));
-    for (const auto &[box, value] : {std::pair{"force2", L"50"}, {"endu2", L"45"}, {"dext2", L"30"}, {"sag2", L"30"}, {"intel2", L"40"}})
-        SetWindowTextW(form1.control(box), value);
-    SetFocus(form1.control("force2"));
+    click(control(x2));
+    for (const auto &[box, value] : {std::pair{force2, L"50"}, {endu2, L"45"}, {dext2, L"30"}, {sag2, L"30"}, {intel2, L"40"}})
+        SetWindowTextW(control(box), value);
+    SetFocus(control(force2));
     pressKey(VK_RETURN);
-    checkEqual(textOf(form1.control("final")), std::wstring(), "Enter in a wanted box computes nothing");
-    checkEqual(textOf(form1.control("force2")), std::wstring(L"50"), "Enter in a wanted box leaves it as it was");
+    CHECK(textOf(control(final)) == std::wstring()); // nothing computed
+    CHECK(textOf(control(force2)) == std::wstring(L"50")); // the box left as it was
 
-    SetFocus(form1.control("intel2"));
+    SetFocus(control(intel2));
     pressKey(VK_TAB);
-    check(GetFocus() == form1.control("calcul"), "Tab reaches the button");
-    check((GetWindowLongPtrW(form1.control("calcul"), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW,
-          "the focused button keeps drawing itself in its colours");
+    REQUIRE(GetFocus() == control(calcul));
+    // The focused button keeps drawing itself in its colours.
+    CHECK((GetWindowLongPtrW(control(calcul), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW);
     pressKey(VK_RETURN);
-    checkEqual(textOf(form1.control("final")), std::wstring(L"9"), "Enter on the button: level");
-    checkEqual(textOf(form1.control("comp")), std::wstring(L"135"), "Enter on the button: skill points");
-    for (const char *box : allBoxes)
-        SetWindowTextW(form1.control(box), L"");
+    CHECK(textOf(control(final)) == std::wstring(L"9"));
+    CHECK(textOf(control(comp)) == std::wstring(L"135"));
 }
 
-void testKeyFilter(Form1 &form1)
+TEST_CASE_FIXTURE(Calculator, "a wanted box takes up to four digits typed, and a paste up to four characters")
 {
     struct Row
     {
@@ -407,11 +525,12 @@ void testKeyFilter(Form1 &form1)
             {"Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z are swallowed", L"4\x03\x16\x18\x1a", L"4"},
             {"Ctrl+Backspace's DEL is not inserted", L"1\x7f", L"1"},
     };
-    const HWND box = form1.control("force2");
+    const HWND box = control(force2);
     for (const Row &row : rows) {
+        INFO(std::string(row.name));
         SetWindowTextW(box, L"");
         typeInto(box, row.typed);
-        checkEqual(textOf(box), row.shown, std::string("wanted box: ") + row.name);
+        CHECK(textOf(box) == row.shown);
     }
 
     // A paste is not filtered, but the four characters still bind.
@@ -426,97 +545,73 @@ void testKeyFilter(Form1 &form1)
     }
     SetWindowTextW(box, L"");
     SendMessageW(box, WM_PASTE, 0, 0);
-    checkEqual(textOf(box), std::wstring(L"12,5"), "wanted box: a paste goes in up to four characters");
-    SetWindowTextW(box, L"");
+    CHECK(textOf(box) == std::wstring(L"12,5"));
 }
 
-void testCalculation(Form1 &form1)
+TEST_CASE_FIXTURE(Calculator, "the button computes the level and the skill points, or shows the French error")
 {
     struct Row
     {
         const char *name;
-        const char *option;
+        design::Form1Control option;
         std::wstring level1;
         std::vector<std::wstring> wanted; // force, endu, dext, sag, intel
         std::wstring level;
         std::wstring skillPoints;
     };
     const Row rows[] = {
-            {"x2 and the typical wanted values", "x2", L"30", {L"50", L"45", L"30", L"30", L"40"}, L"9", L"135"},
-            {"x1 with a total of 46 rounds up", "x1", L"25", {L"50", L"25", L"40", L"25", L"31"}, L"10", L"150"},
-            {"x3 below its level-1 values", "x3", L"35", {L"35", L"35", L"35", L"35", L"23"}, L"-2", L"-30"},
-            {"a pasted decimal comma", "x1", L"25", {L"25", L"25", L"25", L"25", L"37,5"}, L"3", L"45"},
+            {"x2 and the typical wanted values", x2, L"30", {L"50", L"45", L"30", L"30", L"40"}, L"9", L"135"},
+            {"x1 with a total of 46 rounds up", x1, L"25", {L"50", L"25", L"40", L"25", L"31"}, L"10", L"150"},
+            {"x3 below its level-1 values", x3, L"35", {L"35", L"35", L"35", L"35", L"23"}, L"-2", L"-30"},
+            {"a pasted decimal comma", x1, L"25", {L"25", L"25", L"25", L"25", L"37,5"}, L"3", L"45"},
     };
-    const char *wantedBoxes[] = {"force2", "endu2", "dext2", "sag2", "intel2"};
-    const char *baseBoxes[] = {"force", "endu", "dext", "sag", "intel"};
+    const design::Form1Control wantedBoxes[] = {force2, endu2, dext2, sag2, intel2};
+    const design::Form1Control baseBoxes[] = {force, endu, dext, sag, intel};
     for (const Row &row : rows) {
-        click(form1.control(row.option));
-        for (const char *box : baseBoxes)
-            checkEqual(textOf(form1.control(box)), row.level1, std::string(row.name) + ": " + box);
+        INFO(std::string(row.name));
+        click(control(row.option));
+        for (const auto box : baseBoxes) {
+            INFO(std::string(design::form1Controls[std::size_t(box)].name));
+            CHECK(textOf(control(box)) == row.level1);
+        }
         for (int i = 0; i < 5; ++i)
-            SetWindowTextW(form1.control(wantedBoxes[i]), row.wanted[i].c_str());
-        click(form1.control("calcul"));
-        checkEqual(textOf(form1.control("final")), row.level, std::string(row.name) + ": level");
-        checkEqual(textOf(form1.control("comp")), row.skillPoints, std::string(row.name) + ": skill points");
+            SetWindowTextW(control(wantedBoxes[i]), row.wanted[i].c_str());
+        click(control(calcul));
+        CHECK(textOf(control(final)) == row.level);
+        CHECK(textOf(control(comp)) == row.skillPoints);
     }
 
     // A failure shows the French error, changes neither result, and the program goes on.
     struct Failure
     {
         const char *name;
-        const char *box;
+        design::Form1Control box;
         std::wstring text;
     };
     const Failure failures[] = {
-            {"an empty wanted box", "sag2", L""},
-            {"a decimal point under French settings", "intel2", L"1.5"},
+            {"an empty wanted box", sag2, L""},
+            {"a decimal point under French settings", intel2, L"1.5"},
     };
     for (const Failure &failure : failures) {
-        SetWindowTextW(form1.control(failure.box), failure.text.c_str());
+        INFO(std::string(failure.name));
+        SetWindowTextW(control(failure.box), failure.text.c_str());
         errorBoxText.clear();
         SetTimer(nullptr, 0, 50, dismissErrorBox);
-        click(form1.control("calcul"));
-        checkEqual(errorBoxText, std::wstring(L"Erreur d'exécution '13' :\n\nIncompatibilité de type"),
-                   std::string(failure.name) + ": the error box");
-        check(IsWindow(form1.hwnd()) && IsWindowVisible(form1.hwnd()), std::string(failure.name) + ": the program goes on");
-        checkEqual(textOf(form1.control("final")), std::wstring(L"3"), std::string(failure.name) + ": level kept");
-        checkEqual(textOf(form1.control("comp")), std::wstring(L"45"), std::string(failure.name) + ": points kept");
-        SetWindowTextW(form1.control(failure.box), L"25");
+        click(control(calcul));
+        CHECK(errorBoxText == std::wstring(L"Erreur d'exécution '13' :\n\nIncompatibilité de type"));
+        CHECK((IsWindow(form1.hwnd()) && IsWindowVisible(form1.hwnd())));
+        CHECK(textOf(control(final)) == std::wstring(L"3"));
+        CHECK(textOf(control(comp)) == std::wstring(L"45"));
+        SetWindowTextW(control(failure.box), L"25");
     }
 }
 
-// The computation as this compiler and its library build it: where their number reader and
-// writer could differ from the Linux ones, at the edges of what a double holds.
-void testComputationEdges()
-{
-    struct Row
-    {
-        const char *name;
-        std::u16string wanted;
-        calc::Status status;
-        std::u16string level;
-    };
-    const Row rows[] = {
-            {"a subnormal number keeps its value", u"0," + std::u16string(309, u'0') + u"1", calc::Status::Ok, u"1"},
-            {"a number below the smallest double counts as 0", u"0," + std::u16string(400, u'0') + u"1", calc::Status::Ok, u"0"},
-            {"a number beyond a double overflows", std::u16string(400, u'9'), calc::Status::Overflow, u""},
-            {"a large result is written in full", u"5" + std::u16string(20, u'0'), calc::Status::Ok, u"1" + std::u16string(20, u'0')},
-            {"an exponent is not a number", u"1e3", calc::Status::TypeMismatch, u""},
-    };
-    const calc::NumberFormat french{u",", u"-", u"+"};
-    for (const Row &row : rows) {
-        const calc::LevelResult result = calc::computeLevel({u"0", u"0", u"0", u"0", u"0"},
-                                                            {row.wanted, u"0", u"0", u"0", u"0"}, french);
-        check(result.status == row.status && result.level == row.level, std::string("computation: ") + row.name);
-    }
-}
-
-std::wstring boxText(HWND rtf)
+std::wstring boxText(HWND box)
 {
     GETTEXTLENGTHEX lengthOf{GTL_DEFAULT, 1200};
-    std::wstring text(std::size_t(SendMessageW(rtf, EM_GETTEXTLENGTHEX, WPARAM(&lengthOf), 0)), L'\0');
+    std::wstring text(std::size_t(SendMessageW(box, EM_GETTEXTLENGTHEX, WPARAM(&lengthOf), 0)), L'\0');
     GETTEXTEX get{DWORD((text.size() + 1) * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
-    SendMessageW(rtf, EM_GETTEXTEX, WPARAM(&get), LPARAM(text.data()));
+    SendMessageW(box, EM_GETTEXTEX, WPARAM(&get), LPARAM(text.data()));
     return text;
 }
 
@@ -532,14 +627,14 @@ std::wstring typedText(std::size_t n)
     return text + L'|';
 }
 
-bool allWhite(HWND rtf)
+bool allWhite(HWND box)
 {
-    CHARRANGE all{0, LONG(boxText(rtf).size())};
-    SendMessageW(rtf, EM_EXSETSEL, 0, LPARAM(&all));
+    CHARRANGE all{0, LONG(boxText(box).size())};
+    SendMessageW(box, EM_EXSETSEL, 0, LPARAM(&all));
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
-    SendMessageW(rtf, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
-    SendMessageW(rtf, EM_SETSEL, 0, 0);
+    SendMessageW(box, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+    SendMessageW(box, EM_SETSEL, 0, 0);
     return (format.dwMask & CFM_COLOR) && !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == RGB(255, 255, 255);
 }
 
@@ -549,16 +644,15 @@ void tick(Form2 &about, int times)
         SendMessageW(about.hwnd(), WM_TIMER, Form2::Timer1, 0);
 }
 
-void testAboutWindow(Form1 &form1, UINT dpi)
+TEST_CASE_FIXTURE(Calculator, "the about window types its text, hides, shows again and loads afresh")
 {
-    Form2 &about = form1.aboutWindow();
-    SendMessageW(form1.hwnd(), WM_COMMAND, Form1::aboutCommand, 0);
+    Form2 &about = openAbout();
     const HWND first = about.hwnd();
-    check(first && IsWindowVisible(first), "About shows the about window");
-    checkWindow(first, design::form2, dpi);
-    checkControls(first, design::form2Controls, dpi);
-    check(GetWindow(first, GW_OWNER) == nullptr, "the about window has no owner");
-    const HWND rtf = about.control("rtf");
+    REQUIRE((first && IsWindowVisible(first)));
+    checkWindow(first, design::form2);
+    checkControls(first, design::form2, design::form2Controls);
+    CHECK(GetWindow(first, GW_OWNER) == nullptr);
+    const HWND box = about.control(rtf);
 
     // Each tick adds one character behind the cursor, all in white.
     struct Row
@@ -577,54 +671,262 @@ void testAboutWindow(Form1 &form1, UINT dpi)
     };
     int ticked = 0;
     for (const Row &row : rows) {
+        INFO(std::string(row.name));
         tick(about, row.ticks - ticked);
         ticked = row.ticks;
-        checkEqual(boxText(rtf), typedText(row.typed), std::string(row.name));
-        check(allWhite(rtf), std::string(row.name) + ": all white");
+        CHECK(boxText(box) == typedText(row.typed));
+        CHECK(allWhite(box));
     }
     // Checking the colours selected the text: one more tick puts the cursor back.
     tick(about, 1);
-    check(!about.ticking(), "a complete text left alone needs no timer");
+    CHECK_FALSE(about.ticking()); // a complete text left alone needs no timer
     CHARRANGE selection{3, 9};
-    SendMessageW(rtf, EM_EXSETSEL, 0, LPARAM(&selection));
-    check(about.ticking(), "a selection starts the timer again");
+    SendMessageW(box, EM_EXSETSEL, 0, LPARAM(&selection));
+    CHECK(about.ticking()); // a selection starts the timer again
     pump(200);
-    SendMessageW(rtf, EM_EXGETSEL, 0, LPARAM(&selection));
-    check(selection.cpMin == 0 && selection.cpMax == 0, "the next tick puts the cursor back at the start");
-    check(!about.ticking(), "and the timer stops again");
+    SendMessageW(box, EM_EXGETSEL, 0, LPARAM(&selection));
+    CHECK((selection.cpMin == 0 && selection.cpMax == 0)); // the next tick puts the cursor back
+    CHECK_FALSE(about.ticking()); // and the timer stops again
 
     // Escape does not put the window away; Quitter hides it and typing goes on.
-    SetFocus(rtf);
+    SetFocus(box);
     pressKey(VK_ESCAPE);
-    check(IsWindowVisible(first), "Escape leaves the about window shown");
-    SendMessageW(form1.hwnd(), WM_COMMAND, Form1::aboutCommand, 0);
-    check(about.hwnd() == first, "About again makes no second window");
-    checkEqual(boxText(rtf), typedText(256), "About again does not restart the text");
+    CHECK(IsWindowVisible(first));
+    openAbout();
+    CHECK(about.hwnd() == first); // no second window
+    CHECK(boxText(box) == typedText(256)); // nor a new start of the text
 
     // A window loaded afresh starts from nothing; hidden, it keeps typing.
     SendMessageW(first, WM_CLOSE, 0, 0);
-    check(about.hwnd() == nullptr, "the close box unloads the about window");
-    SendMessageW(form1.hwnd(), WM_COMMAND, Form1::aboutCommand, 0);
-    check(about.hwnd() != nullptr && boxText(about.control("rtf")).size() <= 2, "About loads it again, its text from nothing");
+    CHECK(about.hwnd() == nullptr); // the close box unloads it
+    openAbout();
+    REQUIRE(about.hwnd() != nullptr);
+    CHECK(boxText(about.control(rtf)).size() <= 2); // its text from nothing
     SetWindowPos(about.hwnd(), nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     RECT moved;
     GetWindowRect(about.hwnd(), &moved);
-    click(about.control("Command1"));
-    check(!IsWindowVisible(about.hwnd()), "Quitter hides the about window");
-    const std::size_t before = boxText(about.control("rtf")).size();
+    click(about.control(Command1));
+    CHECK_FALSE(IsWindowVisible(about.hwnd())); // Quitter hides it
+    const std::size_t before = boxText(about.control(rtf)).size();
     pump(300);
-    check(boxText(about.control("rtf")).size() > before, "hidden, the text goes on typing");
-    SendMessageW(form1.hwnd(), WM_COMMAND, Form1::aboutCommand, 0);
+    CHECK(boxText(about.control(rtf)).size() > before); // hidden, the text goes on typing
+    openAbout();
     RECT shownAgain;
     GetWindowRect(about.hwnd(), &shownAgain);
-    check(IsWindowVisible(about.hwnd()) && shownAgain == moved, "About shows it again where it was");
+    CHECK((IsWindowVisible(about.hwnd()) && shownAgain == moved)); // shown again where it was
     SendMessageW(about.hwnd(), WM_CLOSE, 0, 0);
-    SendMessageW(form1.hwnd(), WM_COMMAND, Form1::aboutCommand, 0);
-    checkRect(clientRectOnScreen(about.hwnd()),
-              scaledRect(design::form2.clientX, design::form2.clientY, design::form2.clientWidth,
-                         design::form2.clientHeight, dpi),
-              "loaded afresh, it opens at its place again");
-    SendMessageW(about.hwnd(), WM_CLOSE, 0, 0);
+    openAbout();
+    // Loaded afresh, it opens at its place again.
+    CHECK(clientRectOnScreen(about.hwnd())
+          == scaledRect(design::form2.clientX, design::form2.clientY, design::form2.clientWidth,
+                        design::form2.clientHeight, dpi));
+}
+
+// Annotation services that only note what the windows ask of them.
+class NotedServices final : public IAccPropServices
+{
+public:
+    struct Set
+    {
+        HWND window;
+        DWORD object, child;
+        MSAAPROPID property;
+        std::wstring value;
+    };
+    struct Cleared
+    {
+        HWND window;
+        DWORD object, child;
+        std::vector<MSAAPROPID> properties;
+    };
+    std::vector<Set> sets;
+    std::vector<Cleared> clears;
+
+    HRESULT WINAPI QueryInterface(REFIID iid, void **out) override
+    {
+        *out = iid == IID_IUnknown || iid == IID_IAccPropServices ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG WINAPI AddRef() override { return 1; } // lives as long as its case
+    ULONG WINAPI Release() override { return 1; }
+    HRESULT WINAPI SetHwndPropStr(HWND window, DWORD object, DWORD child, MSAAPROPID property, LPCWSTR value) override
+    {
+        sets.push_back({window, object, child, property, value});
+        return S_OK;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child, const MSAAPROPID *properties, int count) override
+    {
+        clears.push_back({window, object, child, {properties, properties + count}});
+        return S_OK;
+    }
+    HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
+    HRESULT WINAPI ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *, DWORD *) override { return E_NOTIMPL; }
+
+    bool asked(HWND window, MSAAPROPID property, std::wstring_view value) const
+    {
+        return std::ranges::any_of(sets, [&](const Set &set) {
+            return set.window == window && set.object == DWORD(OBJID_CLIENT) && set.child == CHILDID_SELF
+                   && set.property == property && set.value == value;
+        });
+    }
+    bool cleared(HWND window, MSAAPROPID property) const
+    {
+        return std::ranges::any_of(clears, [&](const Cleared &clear) {
+            return clear.window == window && clear.object == DWORD(OBJID_CLIENT) && clear.child == CHILDID_SELF
+                   && std::ranges::find(clear.properties, property) != clear.properties.end();
+        });
+    }
+};
+
+NotedServices *notedServices = nullptr;
+
+TEST_CASE("screen readers get the about box's fixed name and the statistic boxes' descriptions, and lose them with the window")
+{
+    NotedServices services;
+    Restored restored{accPropServices};
+    notedServices = &services;
+    accPropServices = [] { return Microsoft::WRL::ComPtr<IAccPropServices>(notedServices); };
+
+    Calculator calculator;
+    const auto windows = bothWindows(calculator);
+    std::size_t annotations = 0;
+    for (const WindowUnderTest &window : windows) {
+        for (std::size_t row = 0; row < window.controls.size(); ++row) {
+            const design::Control &design = window.controls[row];
+            INFO(std::string(design.name));
+            if (design.accessibleName) {
+                CHECK(services.asked(controlOf(window, row), PROPID_ACC_NAME, design.accessibleName));
+                ++annotations;
+            }
+            if (design.description) {
+                CHECK(services.asked(controlOf(window, row), PROPID_ACC_DESCRIPTION, design.description));
+                ++annotations;
+            }
+        }
+    }
+    CHECK(services.sets.size() == annotations);
+    // Spelt out once: the name is the window's title.
+    const HWND box = calculator.form1.aboutWindow().control(rtf);
+    CHECK(services.asked(box, PROPID_ACC_NAME, L"About !"));
+
+    SendMessageW(windows[1].window, WM_CLOSE, 0, 0);
+    CHECK(calculator.form1.aboutWindow().hwnd() == nullptr);
+    CHECK(services.cleared(box, PROPID_ACC_NAME));
+}
+
+// A caption drawn whole in a font, into a bitmap of its own: its advance, and its inked
+// columns and rows with the advance starting at 0 and the line's top at 0.
+struct DrawnCaption
+{
+    int advance = 0;
+    int digitWidth = 0; // of a "0" in the same font
+    RECT ink{};
+};
+
+DrawnCaption draw(const wchar_t *caption, HFONT font)
+{
+    DrawnCaption drawn;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    const int length = lstrlenW(caption);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption, length, &extent);
+    drawn.advance = extent.cx;
+    GetCharWidth32W(dc, L'0', L'0', &drawn.digitWidth);
+    // Room enough around it for whatever hangs over the advance or the line.
+    const int margin = int(extent.cy);
+    const int width = extent.cx + 2 * margin;
+    const int height = extent.cy + 2 * margin;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void *bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, margin, margin, caption, length);
+    GdiFlush();
+    RECT ink{width, height, 0, 0};
+    const auto *pixels = static_cast<const DWORD *>(bits);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+        }
+    }
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    if (ink.right > ink.left)
+        drawn.ink = {ink.left - margin, ink.top - margin, ink.right - margin, ink.bottom - margin};
+    return drawn;
+}
+
+// Where a control starts its caption's advance, and the columns the ink must keep within.
+struct CaptionRoom
+{
+    int origin;
+    int left, right;
+};
+
+CaptionRoom captionRoom(const design::Control &design, HWND control, const DrawnCaption &caption)
+{
+    const int width = clientOf(control).right;
+    switch (design.kind) {
+    case Kind::Option: {
+        // Right of the circle, 13 pixels wide at 96 dpi, and half a digit from it.
+        const int circle = scaled(12, dpi) + 1;
+        return {circle + caption.digitWidth / 2, circle, width};
+    }
+    case Kind::Button: {
+        // Centred inside the edges.
+        const int edge = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+        return {(width - caption.advance) / 2, edge, width - edge};
+    }
+    default:
+        return {0, 0, width};
+    }
+}
+
+// Every pixel of every caption shows: each label, option button and button of both windows
+// holds its caption's ink, with no allowance, the label's also from top to bottom, drawn in its
+// own font at the desktop's density.
+TEST_CASE_FIXTURE(Calculator, "every caption shows whole, to its last inked column")
+{
+    for (const WindowUnderTest &window : bothWindows(*this)) {
+        for (std::size_t row = 0; row < window.controls.size(); ++row) {
+            const design::Control &design = window.controls[row];
+            if (design.kind != Kind::Label && design.kind != Kind::Option && design.kind != Kind::Button)
+                continue;
+            const HWND control = controlOf(window, row);
+            const DrawnCaption caption = draw(design.caption, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            const CaptionRoom room = captionRoom(design, control, caption);
+            INFO(std::string(design.name) << ": advance " << caption.advance << ", ink from " << caption.ink.left
+                                          << " to " << caption.ink.right << " after its origin at " << room.origin
+                                          << ", room from " << room.left << " to " << room.right);
+            REQUIRE(caption.ink.right > caption.ink.left); // drawn at all
+            CHECK(room.origin + caption.ink.left >= room.left);
+            CHECK(room.origin + caption.ink.right <= room.right);
+            if (design.kind == Kind::Label)
+                CHECK((caption.ink.top >= 0 && caption.ink.bottom <= clientOf(control).bottom));
+        }
+    }
 }
 
 HWND calculatorOf(DWORD process)
@@ -642,8 +944,7 @@ HWND calculatorOf(DWORD process)
     return nullptr;
 }
 
-// The program ends as soon as its calculator window goes, whatever the about window's state.
-void testEndOfProgram(const wchar_t *program)
+TEST_CASE("the program ends as soon as its calculator window goes, whatever the about window's state")
 {
     struct Row
     {
@@ -657,21 +958,23 @@ void testEndOfProgram(const wchar_t *program)
             {"closing it with the about window hidden", {{WM_COMMAND, Form1::aboutCommand}, {0, 0}, {WM_CLOSE, 0}}},
     };
     for (const Row &row : rows) {
+        INFO(std::string(row.name));
         STARTUPINFOW startup{sizeof startup};
         PROCESS_INFORMATION started{};
-        std::wstring commandLine = std::wstring(L"\"") + program + L"\"";
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
-            check(false, std::string(row.name) + ": the program starts");
+        std::wstring commandLine = L"\"" + program + L"\"";
+        const bool starts = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                           &startup, &started);
+        CHECK(starts);
+        if (!starts)
             continue;
-        }
         const HWND window = calculatorOf(started.dwProcessId);
-        check(window != nullptr, std::string(row.name) + ": the program shows its window");
+        CHECK(window != nullptr); // the program shows its window
         for (const auto &[message, wParam] : row.messages) {
             if (message == 0) {
                 // Quitter of the about window, found as the user finds it.
                 Sleep(300);
                 HWND about = nullptr;
-                const int quitter = firstControlId + controlIndex(design::form2Controls, "Command1");
+                const int quitter = controlId(Command1);
                 while ((about = FindWindowExW(nullptr, about, L"Form2", nullptr))) {
                     DWORD owner = 0;
                     GetWindowThreadProcessId(about, &owner);
@@ -685,7 +988,7 @@ void testEndOfProgram(const wchar_t *program)
             Sleep(200);
         }
         const bool ended = WaitForSingleObject(started.hProcess, 5000) == WAIT_OBJECT_0;
-        check(ended, std::string(row.name) + ": the process ends");
+        CHECK(ended);
         if (!ended)
             TerminateProcess(started.hProcess, 1);
         CloseHandle(started.hThread);
@@ -701,12 +1004,15 @@ const std::pair<const char *, SchemeColours> highContrastSchemes[] = {
         {"High Contrast White", {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0x37, 0x00, 0x6E), RGB(255, 255, 255), RGB(0, 0, 0), RGB(0x60, 0x00, 0x00)}},
 };
 
-RECT clientOf(HWND window)
+// The desktop's colours as a case found them, given back at its end.
+struct DesktopColours
 {
-    RECT client;
-    GetClientRect(window, &client);
-    return client;
-}
+    DesktopColours() { std::ranges::transform(schemeColourNumbers, colours.begin(), GetSysColor); }
+    ~DesktopColours() { restore(); }
+    void restore() const { SetSysColors(int(colours.size()), schemeColourNumbers, colours.data()); }
+
+    SchemeColours colours;
+};
 
 // The pixels of `area` of a window's client area, as 0x00RRGGBB.
 std::vector<DWORD> pixelsOf(HWND window, RECT area)
@@ -732,14 +1038,14 @@ std::vector<DWORD> pixelsOf(HWND window, RECT area)
 // Where a control shows its caption or value (an option right of its circle, a button inside
 // its edges, the rich-text box left of its scroll bar): its commonest colour, the ground, and
 // the one that stands out most from it, the core of the strokes.
-std::pair<COLORREF, COLORREF> groundAndInk(HWND control, design::Kind kind, UINT dpi)
+std::pair<COLORREF, COLORREF> groundAndInk(HWND control, Kind kind)
 {
     RECT area = clientOf(control);
-    if (kind == design::Kind::Option)
+    if (kind == Kind::Option)
         area.left = scaled(12, dpi) + 2;
-    else if (kind == design::Kind::Button)
+    else if (kind == Kind::Button)
         InflateRect(&area, -4, -4);
-    else if (kind == design::Kind::RichText)
+    else if (kind == Kind::RichText)
         area.right = area.right * 3 / 4;
     std::map<COLORREF, int> counts;
     for (const DWORD pixel : pixelsOf(control, area))
@@ -760,9 +1066,9 @@ std::pair<std::vector<DWORD>, std::vector<DWORD>> showBoth(Form1 &form1, Form2 &
     SetWindowPos(about.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(about.hwnd(), SW_SHOW);
     SetForegroundWindow(about.hwnd());
-    SetFocus(about.control("Command1"));
+    SetFocus(about.control(Command1));
     pump(100);
-    return {pixelsOf(form1.hwnd(), clientOf(form1.hwnd())), pixelsOf(about.control("rtf"), clientOf(about.control("rtf")))};
+    return {pixelsOf(form1.hwnd(), clientOf(form1.hwnd())), pixelsOf(about.control(rtf), clientOf(about.control(rtf)))};
 }
 
 void switchHighContrast(Form1 &form1, Form2 &about, bool on)
@@ -775,65 +1081,61 @@ void switchHighContrast(Form1 &form1, Form2 &about, bool on)
 // Under the desktop's high-contrast setting every caption and value reads at 4.5:1 or more,
 // in the desktop's own pairs, as soon as the setting or the scheme changes; without the
 // setting, the designed colours come back to the pixel.
-void testContrastThemes(Form1 &form1, UINT dpi)
+TEST_CASE_FIXTURE(Calculator, "under high contrast everything reads in the desktop's pairs, and the design comes back")
 {
+    const DesktopColours desktop;
+    const Restored restored{highContrastOn};
     Form2 &about = form1.aboutWindow();
-    if (!about.hwnd())
-        about.create();
+    REQUIRE(about.create());
     tick(about, 300);
-    click(form1.control("x2"));
-    for (const char *box : {"force2", "endu2", "dext2", "sag2", "intel2"})
-        SetWindowTextW(form1.control(box), L"50");
-    click(form1.control("calcul"));
+    click(control(x2));
+    for (const auto box : {force2, endu2, dext2, sag2, intel2})
+        SetWindowTextW(control(box), L"50");
+    click(control(calcul));
     const auto designed = showBoth(form1, about);
-    SchemeColours desktop;
-    std::ranges::transform(schemeColourNumbers, desktop.begin(), GetSysColor);
 
     // Wine neither reports nor takes the setting: it comes on through the windows' own question,
     // after the first scheme and before the second, so that both kinds of change are followed.
     for (const auto &[scheme, colours] : highContrastSchemes) {
+        INFO(std::string(scheme));
         SetSysColors(int(colours.size()), schemeColourNumbers, colours.data());
         if (highContrastOn == desktopHighContrast)
             switchHighContrast(form1, about, true);
         showBoth(form1, about);
-        for (const auto &[window, controls] : {std::pair{form1.hwnd(), std::span<const design::Control>(design::form1Controls)},
-                                               std::pair{about.hwnd(), std::span<const design::Control>(design::form2Controls)}}) {
-            for (std::size_t i = 0; i < controls.size(); ++i) {
-                const design::Control &design = controls[i];
-                const HWND control = GetDlgItem(window, firstControlId + int(i));
-                const std::string name = std::string(scheme) + ": " + design.name;
-                if (design.kind == design::Kind::Line) {
+        for (const WindowUnderTest &window : {WindowUnderTest{form1.hwnd(), design::form1, design::form1Controls},
+                                              WindowUnderTest{about.hwnd(), design::form2, design::form2Controls}}) {
+            for (std::size_t i = 0; i < window.controls.size(); ++i) {
+                const design::Control &design = window.controls[i];
+                const HWND control = controlOf(window, i);
+                INFO(std::string(design.name));
+                if (design.kind == Kind::Line) {
                     const RECT line = clientOf(control);
-                    checkEqual(pixelAt(control, line.right / 2, line.bottom / 2), GetSysColor(COLOR_HIGHLIGHT),
-                               name + " in the highlight colour");
-                } else if (design.kind != design::Kind::Picture) {
-                    const auto [ground, ink] = groundAndInk(control, design.kind, dpi);
-                    check(contrastRatio(ink, ground) >= 4.5, name + " reads at " + std::to_string(contrastRatio(ink, ground)) + ":1");
-                    checkEqual(ground, GetSysColor(design.kind == design::Kind::Button ? COLOR_BTNFACE : COLOR_WINDOW),
-                               name + " on the desktop's ground for it");
+                    CHECK(pixelAt(control, line.right / 2, line.bottom / 2) == GetSysColor(COLOR_HIGHLIGHT));
+                } else if (design.kind != Kind::Picture) {
+                    const auto [ground, ink] = groundAndInk(control, design.kind);
+                    CHECK(contrastRatio(ink, ground) >= 4.5);
+                    // On the desktop's ground for it.
+                    CHECK(ground == GetSysColor(design.kind == Kind::Button ? COLOR_BTNFACE : COLOR_WINDOW));
                 }
             }
         }
+        // The about window's ground in the button face colour.
         const RECT strip = clientOf(about.hwnd());
-        checkEqual(pixelAt(about.hwnd(), 2, strip.bottom - 2), GetSysColor(COLOR_BTNFACE),
-                   std::string(scheme) + ": the about window's ground in the button face colour");
+        CHECK(pixelAt(about.hwnd(), 2, strip.bottom - 2) == GetSysColor(COLOR_BTNFACE));
     }
 
     switchHighContrast(form1, about, false);
-    SetSysColors(int(desktop.size()), schemeColourNumbers, desktop.data());
-    const auto restored = showBoth(form1, about);
-    check(restored.first == designed.first, "the setting off: the calculator in its designed colours again");
-    check(restored.second == designed.second, "the setting off: the about text in its designed colours again");
-    SendMessageW(about.hwnd(), WM_CLOSE, 0, 0);
+    desktop.restore();
+    const auto restoredLook = showBoth(form1, about);
+    CHECK(restoredLook.first == designed.first); // the calculator in its designed colours again
+    CHECK(restoredLook.second == designed.second); // the about text in its designed colours again
 }
 
-// Windows reads the program's version from the numbered resource it looks for.
-void testVersion(const wchar_t *program)
+TEST_CASE("Windows reads the program's version from the numbered resource it looks for")
 {
     DWORD ignored = 0;
-    std::vector<BYTE> info(GetFileVersionInfoSizeW(program, &ignored));
-    check(!info.empty() && GetFileVersionInfoW(program, 0, DWORD(info.size()), info.data()),
-          "version: GetFileVersionInfoW reads it");
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(program.c_str(), &ignored));
+    REQUIRE((!info.empty() && GetFileVersionInfoW(program.c_str(), 0, DWORD(info.size()), info.data())));
     const std::wstring name(appinfo::name, appinfo::name + std::strlen(appinfo::name));
     const std::wstring version(appinfo::version, appinfo::version + std::strlen(appinfo::version));
     const std::pair<const wchar_t *, std::wstring> strings[] = {
@@ -841,43 +1143,37 @@ void testVersion(const wchar_t *program)
             {L"InternalName", name},   {L"OriginalFilename", name + L".exe"},
     };
     for (const auto &[key, expected] : strings) {
+        INFO(narrow(key));
         void *value = nullptr;
         UINT length = 0;
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040C04B0\\") + key;
-        const bool found = !info.empty() && VerQueryValueW(info.data(), path.c_str(), &value, &length);
-        checkEqual(found ? std::wstring(static_cast<const wchar_t *>(value)) : std::wstring(), expected,
-                   "version: " + narrow(key));
+        const bool found = VerQueryValueW(info.data(), path.c_str(), &value, &length);
+        CHECK((found ? std::wstring(static_cast<const wchar_t *>(value)) : std::wstring()) == expected);
     }
 }
 
 } // namespace
 
+// tst_win32 DPI PROGRAM [doctest options]: the density the desktop is set to, the program the
+// last cases start; doctest's own options after them. Every case is listed with its time.
 int wmain(int argc, wchar_t *argv[])
 {
-    if (argc != 3 || !setUpApplication()) {
-        std::printf("usage: tst_win32 DPI PROGRAM\n");
+    if (argc < 3 || !setUpApplication()) {
+        std::fputs("usage: tst_win32 DPI PROGRAM [doctest options]\n", stderr);
         return 2;
     }
-    const auto dpi = UINT(std::wcstoul(argv[1], nullptr, 10));
+    dpi = UINT(std::wcstoul(argv[1], nullptr, 10));
+    program = argv[2];
 
-    Form1 form1;
-    check(form1.create(), "the calculator window opens");
-    ShowWindow(form1.hwnd(), SW_SHOW);
-    pump(100);
-    testComputationEdges();
-    testDesign(form1, dpi);
-    testOpening(form1);
-    testFocusOrder(form1);
-    testPresetsWhenChosen(form1);
-    testAccessibleNames(form1);
-    testEnterOnButton(form1);
-    testKeyFilter(form1);
-    testCalculation(form1);
-    testAboutWindow(form1, dpi);
-    testContrastThemes(form1, dpi);
-    testVersion(argv[2]);
-    testEndOfProgram(argv[2]);
+    std::vector<std::string> options{narrow(argv[0])};
+    for (int i = 3; i < argc; ++i)
+        options.push_back(narrow(argv[i]));
+    std::vector<const char *> optionPointers;
+    for (const std::string &option : options)
+        optionPointers.push_back(option.c_str());
 
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed ? 1 : 0;
+    doctest::Context context;
+    context.setOption("duration", true);
+    context.applyCommandLine(int(optionPointers.size()), optionPointers.data());
+    return context.run();
 }
