@@ -17,9 +17,7 @@ const QString Form2::aboutText = QString::fromStdU16String(std::u16string(design
 Form2::Form2(QWidget *parent)
     : QWidget(parent)
 {
-    setFixedSize(design::form2.clientWidth, design::form2.clientHeight);
-    controls = buildControls(this, design::form2Controls, design::form2.clientWidth);
-    applyColours(this, design::form2.background, controls, design::form2Controls);
+    controls = buildControls(this, design::form2, design::form2Controls);
     placeWindow(this, design::form2);
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing the calculator ends the program, even while this window is open.
@@ -33,7 +31,7 @@ Form2::Form2(QWidget *parent)
     connect(rtf(), &QTextEdit::selectionChanged, this, &Form2::OnSelectionChange);
     connect(rtf(), &QTextEdit::cursorPositionChanged, this, &Form2::OnSelectionChange);
 
-    Form_Load();
+    typewriter.Form_Load();
     Timer1.start();
 }
 
@@ -49,11 +47,6 @@ void Form2::OnSelectionChange()
     const QTextCursor cursor = rtf()->textCursor();
     if (!Timer1.isActive() && (cursor.hasSelection() || cursor.position() != 0))
         Timer1.start();
-}
-
-void Form2::Form_Load()
-{
-    typewriter.Form_Load();
 }
 
 void Form2::Timer1_Timer()

@@ -26,7 +26,6 @@ private:
 
     void OnSelectionChange();
 
-    void Form_Load();
     void Timer1_Timer();
     void Command1_Click();
 

@@ -53,10 +53,8 @@ Form1::Form1(QWidget *parent)
     , client(new QWidget(this))
 {
     client->setObjectName(u"client"_s);
-    client->setFixedSize(design::form1.clientWidth, design::form1.clientHeight);
-    controls = buildControls(client, design::form1Controls, design::form1.clientWidth);
+    controls = buildControls(client, design::form1, design::form1Controls);
     setCentralWidget(client);
-    applyColours(client, design::form1.background, controls, design::form1Controls);
     auto *image = static_cast<QLabel *>(control(Image1));
     image->setPixmap(banner(image->size(), devicePixelRatio()));
 
@@ -101,7 +99,7 @@ void Form1::changeEvent(QEvent *event)
 {
     // The desktop's colour scheme changed: the boxes and captions follow it.
     if (event->type() == QEvent::PaletteChange)
-        applyColours(client, design::form1.background, controls, design::form1Controls);
+        applyColours(client, design::form1, controls, design::form1Controls);
     QMainWindow::changeEvent(event);
 }
 

@@ -63,6 +63,24 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     return nullptr;
 }
 
+// A desktop colour number as the palette role that plays its part.
+QColor qtColour(design::Colour colour, const QPalette &desktop)
+{
+    switch (colour) {
+    // Linux desktops give programs no colour of their background: a dark navy of our own, on
+    // which the about box's white text reads.
+    case design::desktopBackground: return QColor(0x0b, 0x25, 0x45);
+    case design::windowBackground: return desktop.color(QPalette::Base);
+    // No palette role plays the window frame; it is black in every usual scheme.
+    case design::windowFrame: return Qt::black;
+    case design::menuText: return desktop.color(QPalette::WindowText);
+    case design::highlight: return desktop.color(QPalette::Highlight);
+    case design::highlightText: return desktop.color(QPalette::HighlightedText);
+    case design::buttonText: return desktop.color(QPalette::ButtonText);
+    default: return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+    }
+}
+
 // A scroll area, such as a text box, shows its viewport's background rather than its own.
 QPalette::ColorRole backgroundRole(const QWidget *widget)
 {
@@ -90,8 +108,9 @@ void paint(QWidget *widget, design::Colour foreground, design::Colour background
 
 } // namespace
 
-Controls buildControls(QWidget *client, std::span<const design::Control> table, int clientWidth)
+Controls buildControls(QWidget *client, const design::Window &window, std::span<const design::Control> table)
 {
+    client->setFixedSize(window.clientWidth, window.clientHeight);
     Controls controls;
     for (const design::Control &control : table) {
         QWidget *widget = makeWidget(control, client);
@@ -111,7 +130,7 @@ Controls buildControls(QWidget *client, std::span<const design::Control> table, 
         int width = control.width;
         if (control.kind == design::Kind::Label) {
             const QRectF ink = QFontMetricsF(widget->font()).tightBoundingRect(qtText(control.caption));
-            width = design::captionWidth(width, design::roomFor(table, controls.size(), clientWidth), int(std::ceil(ink.right())));
+            width = design::captionWidth(width, design::roomFor(table, controls.size(), window.clientWidth), int(std::ceil(ink.right())));
         }
         widget->setGeometry(control.x, control.y, width, control.height);
         controls.append(widget);
@@ -120,10 +139,11 @@ Controls buildControls(QWidget *client, std::span<const design::Control> table, 
         if (const design::Control *box = design::boxNamedBy(table, std::size_t(row)))
             static_cast<QLabel *>(controls[row])->setBuddy(controls[qsizetype(box->id.row)]);
     }
+    applyColours(client, window, controls, table);
     return controls;
 }
 
-void applyColours(QWidget *client, design::Colour background, const Controls &controls,
+void applyColours(QWidget *client, const design::Window &window, const Controls &controls,
                   std::span<const design::Control> table)
 {
     for (qsizetype row = 0; row < controls.size(); ++row) {
@@ -134,25 +154,8 @@ void applyColours(QWidget *client, design::Colour background, const Controls &co
         else if (control.foreground != design::noColour || control.background != design::noColour)
             paint(controls[row], control.foreground, control.background);
     }
-    if (background != design::noColour)
-        paint(client, design::noColour, background);
-}
-
-QColor qtColour(design::Colour colour, const QPalette &desktop)
-{
-    switch (colour) {
-    // Linux desktops give programs no colour of their background: a dark navy of our own, on
-    // which the about box's white text reads.
-    case design::desktopBackground: return QColor(0x0b, 0x25, 0x45);
-    case design::windowBackground: return desktop.color(QPalette::Base);
-    // No palette role plays the window frame; it is black in every usual scheme.
-    case design::windowFrame: return Qt::black;
-    case design::menuText: return desktop.color(QPalette::WindowText);
-    case design::highlight: return desktop.color(QPalette::Highlight);
-    case design::highlightText: return desktop.color(QPalette::HighlightedText);
-    case design::buttonText: return desktop.color(QPalette::ButtonText);
-    default: return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-    }
+    if (window.background != design::noColour)
+        paint(client, design::noColour, window.background);
 }
 
 void placeWindow(QWidget *window, const design::Window &design, int menuBarHeight)

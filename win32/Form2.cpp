@@ -12,27 +12,18 @@ namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-void paint(HWND box, LONG from, LONG to, COLORREF colour)
+// The typed text's colour: white on the design's dark ground, under high contrast the desktop's
+// window text.
+void paint(HWND box, LONG from, LONG to)
 {
+    const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
     CHARRANGE range{from, to};
     SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR;
-    format.crTextColor = colour;
+    format.crTextColor = colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text);
     SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-}
-
-const design::Control &rtfDesign()
-{
-    return design::form2Controls[std::size_t(rtf)];
-}
-
-// The text is white on the design's dark ground; under high contrast, the desktop's window text.
-COLORREF textColour()
-{
-    const Colours colours = coloursOf(rtfDesign());
-    return colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text);
 }
 
 } // namespace
@@ -88,7 +79,7 @@ void Form2::OnCreate()
     SendMessageW(control(rtf), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
     SetWindowSubclass(control(rtf), rtfProc, 0, 0);
     layOut(GetDpiForWindow(hwnd()));
-    Form_Load();
+    typewriter.Form_Load();
     startTimer();
 }
 
@@ -103,9 +94,10 @@ void Form2::OnSysColorChange()
     const wchar_t *theme = highContrastOn() ? L" " : nullptr;
     SetWindowTheme(control(Command1), theme, theme);
     const HWND box = control(rtf);
-    SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(coloursOf(rtfDesign()).background)));
+    SendMessageW(box, EM_SETBKGNDCOLOR, 0,
+                 LPARAM(colourRef(coloursOf(design::form2Controls[std::size_t(rtf)]).background)));
     updating = true;
-    paint(box, 0, LONG(typewriter.shown().size()), textColour());
+    paint(box, 0, LONG(typewriter.shown().size()));
     SendMessageW(box, EM_SETSEL, 0, 0);
     updating = false;
 }
@@ -130,11 +122,6 @@ void Form2::OnSelectionChange()
         startTimer();
 }
 
-void Form2::Form_Load()
-{
-    typewriter.Form_Load();
-}
-
 void Form2::Timer1_Timer()
 {
     if (typewriter.Timer1_Timer(*this))
@@ -155,7 +142,7 @@ void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
     CHARRANGE replaced{LONG(from), LONG(to)};
     SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
     SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
-    paint(box, LONG(from), LONG(from + text.size()), textColour());
+    paint(box, LONG(from), LONG(from + text.size()));
     updating = false;
 }
 

@@ -29,7 +29,6 @@ private:
     void OnSysColorChange();
     void OnDestroy();
 
-    void Form_Load();
     void Timer1_Timer();
     void Command1_Click();
 
