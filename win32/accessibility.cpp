@@ -10,6 +10,15 @@
 DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
 constexpr LONG politeLiveSetting = 1;
 
+namespace {
+
+bool isAnnotated(const design::Control &control)
+{
+    return control.accessibleName || control.description || control.kind == design::Kind::LiveText;
+}
+
+} // namespace
+
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 {
     Microsoft::WRL::ComPtr<IAccPropServices> services;
@@ -20,9 +29,7 @@ Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 
 void annotate(HWND control, const design::Control &design)
 {
-    if (!design.accessibleName && !design.description && design.kind != design::Kind::LiveText)
-        return;
-    const Microsoft::WRL::ComPtr<IAccPropServices> services = accPropServices();
+    const Microsoft::WRL::ComPtr<IAccPropServices> services = isAnnotated(design) ? accPropServices() : nullptr;
     if (!services)
         return;
     if (design.accessibleName)
@@ -43,10 +50,10 @@ void clearAnnotations(HWND parent, std::span<const design::Control> controls)
     const Microsoft::WRL::ComPtr<IAccPropServices> services = accPropServices();
     if (!services)
         return;
-    const MSAAPROPID annotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, LiveSetting_Property_GUID};
+    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, LiveSetting_Property_GUID};
     for (std::size_t row = 0; row < controls.size(); ++row) {
-        if (controls[row].accessibleName || controls[row].description || controls[row].kind == design::Kind::LiveText)
+        if (isAnnotated(controls[row]))
             services->ClearHwndProps(GetDlgItem(parent, controlId(controls[row].id)), DWORD(OBJID_CLIENT), CHILDID_SELF,
-                                     annotated, int(std::size(annotated)));
+                                     properties, int(std::size(properties)));
     }
 }
