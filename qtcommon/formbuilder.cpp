@@ -124,9 +124,11 @@ Controls buildControls(QWidget *client, const design::Window &window, std::span<
             widget->setFont(font);
         }
         // The banner is named by its caption; a box whose text changes all the time, by a name
-        // of its own.
-        widget->setAccessibleName(qtText(control.kind == design::Kind::Picture ? control.caption : control.accessibleName));
-        widget->setAccessibleDescription(qtText(control.description));
+        // of its own. Each setting tells the accessibility framework: only those that say something.
+        if (const wchar_t *name = control.kind == design::Kind::Picture ? control.caption : control.accessibleName)
+            widget->setAccessibleName(qtText(name));
+        if (control.description)
+            widget->setAccessibleDescription(qtText(control.description));
         int width = control.width;
         if (control.kind == design::Kind::Label) {
             const QRectF ink = QFontMetricsF(widget->font()).tightBoundingRect(qtText(control.caption));
