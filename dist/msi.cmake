@@ -29,7 +29,9 @@ file(COPY_FILE "${CPACK_MSI_ICON}" "${CPACK_TOPLEVEL_DIRECTORY}/program.ico")
 
 # wixl takes file names relative to where it runs, and the program's time from the file.
 file(RELATIVE_PATH staged "${CPACK_TOPLEVEL_DIRECTORY}" "${program}")
-set(at_release_time ${CMAKE_COMMAND} -E env TZ=UTC ${CPACK_MSI_FAKETIME} "${when}")
+# faketime stops the clock at that time; newer ones would also shift the file times wixl reads
+# by how far that is from now, unless told not to.
+set(at_release_time ${CMAKE_COMMAND} -E env TZ=UTC NO_FAKE_STAT=1 ${CPACK_MSI_FAKETIME} "${when}")
 execute_process(
     COMMAND ${at_release_time} ${CPACK_MSI_WIXL} --arch x64 --output "${msi}"
             -D Version=${CPACK_PACKAGE_VERSION} -D ProductCode=${product_code}
