@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the README's test command, as it stands, on a fresh and minimal Debian 13: makes a
 # root with debootstrap, clones COMMIT of this checkout into it (HEAD if none is given) and
-# runs the command there as root, as a new user of that release would.
+# runs the command there as root, as a new user of that release would; then, there too,
+# tools/check-reproducible.sh.
 #   bash tools/test-debian13.sh [COMMIT]
 # Needs root, git and debootstrap, and reaches the Debian mirror only. Where the machine keeps
 # /var/cache/d7aduzad-ci (D7ADUZAD_CI_CACHE names another folder), the base root is kept
@@ -137,11 +138,21 @@ readme_command=$(grep -x 'sh tools/install-deps.sh && .* && ctest --test-dir bui
     { echo "README.md of $commit does not hold one test command" >&2; exit 1; }
 
 echo "Debian 13 at $commit: $readme_command"
+inside() {
+    run chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        /bin/bash -lc "cd /root/d7aduzad && $1"
+}
 status=0
-run chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" LANG=C.UTF-8 \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -lc "cd /root/d7aduzad && $readme_command" || status=$?
+inside "$readme_command" || status=$?
+tested=$(now)
+# Then, where the commit has the check, two builds of its packages compared byte for byte.
+reproducible=0
+if [ -f "$root/root/d7aduzad/tools/check-reproducible.sh" ]; then
+    inside "bash tools/check-reproducible.sh" || reproducible=$?
+fi
 finished=$(now)
 echo "Debian 13: root ready in $((root_ready - started)) s, README test command took" \
-     "$((finished - root_ready)) s, exit status $status"
-exit "$status"
+     "$((tested - root_ready)) s, exit status $status; reproducible builds" \
+     "$((finished - tested)) s, exit status $reproducible"
+[ "$status" -eq 0 ] && [ "$reproducible" -eq 0 ]
