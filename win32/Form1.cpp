@@ -31,7 +31,8 @@ std::u16string localeText(LCTYPE item, std::u16string_view fallback)
     wchar_t text[LOCALE_NAME_MAX_LENGTH]{};
     // The length counts the terminating zero.
     const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
-    return length > 1 ? std::u16string(text, text + length - 1) : std::u16string(fallback);
+    return length > 1 ? std::u16string(reinterpret_cast<const char16_t *>(text), std::size_t(length - 1))
+                      : std::u16string(fallback);
 }
 
 std::wstring textOf(HWND box)

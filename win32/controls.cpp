@@ -201,11 +201,9 @@ LRESULT CALLBACK ownerDrawnButtonProc(HWND button, UINT message, WPARAM wParam, 
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
-// How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: at least its
-// advance, which the label lays it out by, and as far as its glyphs reach as drawn. No metric
-// tells the latter: Wine's Tahoma at 120 dpi draws "Intelligence:" 2 pixels past its advance
-// although its colon reports no overhang. So it is drawn, black on white, and the rightmost
-// column that is not white is its end.
+// How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: its advance, or
+// further where its glyphs reach further as drawn. No metric tells that: Wine's Tahoma at 120
+// dpi draws "Intelligence:" 2 pixels past its advance although its colon reports no overhang.
 int inkWidth(HFONT font, const wchar_t *caption)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
@@ -214,32 +212,20 @@ int inkWidth(HFONT font, const wchar_t *caption)
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption, length, &extent);
     int reach = extent.cx;
-    // Room on the right for whatever hangs over the advance.
+    // Black on white, with room on the right for whatever hangs over the advance.
     const int width = extent.cx + extent.cy;
-    const int height = extent.cy;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -extent.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void *bits = nullptr;
-    if (const HBITMAP bitmap = height > 0 ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr) {
+    if (const HBITMAP bitmap = extent.cy > 0 ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr) {
         const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, width, height, WHITENESS);
+        PatBlt(dc, 0, 0, width, extent.cy, WHITENESS);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(0, 0, 0));
         TextOutW(dc, 0, 0, caption, length);
         GdiFlush();
         const auto *pixels = static_cast<const DWORD *>(bits);
-        const auto inked = [&](int x) {
-            for (int y = 0; y < height; ++y) {
-                if ((pixels[y * width + x] & 0xFFFFFF) != 0xFFFFFF)
-                    return true;
-            }
-            return false;
-        };
-        for (int x = width - 1; x >= reach; --x) {
-            if (inked(x)) {
-                reach = x + 1;
-                break;
-            }
+        for (int i = 0; i < width * extent.cy; ++i) {
+            if ((pixels[i] & 0xFFFFFF) != 0xFFFFFF)
+                reach = std::max(reach, i % width + 1);
         }
         SelectObject(dc, oldBitmap);
         DeleteObject(bitmap);
