@@ -172,8 +172,10 @@ void Form1::OnDestroy()
 
 std::u16string Form1::text(design::Form1Control box) const
 {
-    const std::wstring text = textOf(control(box));
-    return {text.begin(), text.end()};
+    // The box's UTF-16 as it stands, read straight into the computation's string.
+    std::u16string text(std::size_t(GetWindowTextLengthW(control(box))), u'\0');
+    GetWindowTextW(control(box), reinterpret_cast<wchar_t *>(text.data()), int(text.size()) + 1);
+    return text;
 }
 
 void Form1::setText(design::Form1Control box, std::u16string_view text)

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 RECT scaledRect(int x, int y, int width, int height, UINT dpi)
 {

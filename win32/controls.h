@@ -4,10 +4,8 @@
 
 #include <windows.h>
 
-#include <map>
 #include <span>
 #include <string>
-#include <tuple>
 
 // What both windows need to build themselves from their design tables at any density.
 
