@@ -1,6 +1,6 @@
 #include "Form2.h"
 
-#include "texts.h"
+#include "qtstrings.h"
 
 #include <QPushButton>
 #include <QTextBlock>
@@ -11,8 +11,7 @@
 using namespace Qt::StringLiterals;
 using enum design::Form2Control;
 
-// Written once for both programs, in design/texts.h.
-const QString Form2::aboutText = QString::fromStdU16String(std::u16string(design::aboutText));
+const QString Form2::aboutText = qtText(design::aboutText);
 
 Form2::Form2(QWidget *parent)
     : QWidget(parent)
@@ -72,7 +71,7 @@ void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
     replaced.setPosition(int(to), QTextCursor::KeepAnchor);
     QTextCharFormat white;
     white.setForeground(Qt::white);
-    replaced.insertText(QString::fromStdU16String(std::u16string(text)), white);
+    replaced.insertText(qtText(text), white);
     replaced.endEditBlock();
     // Else painting the paragraph shapes its text again, as laying it out just did.
     rtf()->document()->lastBlock().layout()->setCacheEnabled(true);

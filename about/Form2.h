@@ -8,9 +8,8 @@
 
 class QTextEdit;
 
-// The about window: its text types itself out, one character every 50 ms, behind a "|" cursor.
-// Its button only hides it and the typing goes on; the close box destroys it, and the next one
-// starts the text again from nothing.
+// The about window types its text out, a character every 50 ms. Its button only hides it and
+// the typing goes on; the close box destroys it, and the next one starts again from nothing.
 class Form2 : public QWidget, private design::AboutBoxFace
 {
     Q_OBJECT

@@ -3,8 +3,7 @@
 #include "Form2.h"
 #include "appinfo.h"
 #include "digitrule.h"
-#include "qtnumbers.h"
-#include "texts.h"
+#include "qtstrings.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -35,15 +34,10 @@ QPixmap banner(QSize size, qreal ratio)
 
 QAction *addItem(QMenu *menu, const char *name, const wchar_t *caption)
 {
-    QAction *item = menu->addAction(QString::fromWCharArray(caption));
+    QAction *item = menu->addAction(qtText(caption));
     item->setObjectName(QLatin1StringView(name));
     item->setMenuRole(QAction::NoRole);
     return item;
-}
-
-QString qtText(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
@@ -59,7 +53,7 @@ Form1::Form1(QWidget *parent)
     image->setPixmap(banner(image->size(), devicePixelRatio()));
 
     menuBar()->setObjectName(u"menubar"_s);
-    QMenu *plus = menuBar()->addMenu(QString::fromWCharArray(design::menuTitle));
+    QMenu *plus = menuBar()->addMenu(qtText(design::menuTitle));
     plus->setObjectName(u"plus"_s);
     connect(addItem(plus, "about", design::aboutItem), &QAction::triggered, this, &Form1::about_Click);
     connect(addItem(plus, "quit", design::quitItem), &QAction::triggered, this, &Form1::quit_Click);

@@ -1,5 +1,6 @@
 #include "level.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -12,30 +13,20 @@ namespace {
 
 using Number = std::variant<double, Status>;
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-bool isDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 bool consume(std::u16string_view &text, std::u16string_view prefix)
 {
-    if (prefix.empty() || !text.starts_with(prefix))
-        return false;
-    text.remove_prefix(prefix.size());
-    return true;
+    const bool found = !prefix.empty() && text.starts_with(prefix);
+    if (found)
+        text.remove_prefix(prefix.size());
+    return found;
 }
 
 // Moves the leading ASCII digits of `text` onto `ascii`; returns how many there were.
 std::size_t takeDigits(std::u16string_view &text, std::string &ascii)
 {
     std::size_t count = 0;
-    while (count < text.size() && isDigit(text[count]))
-        ascii += char(text[count++]);
+    for (; count < text.size() && text[count] >= u'0' && text[count] <= u'9'; ++count)
+        ascii += char(text[count]);
     text.remove_prefix(count);
     return count;
 }
@@ -45,11 +36,8 @@ std::size_t takeDigits(std::u16string_view &text, std::string &ascii)
 // here, although the C library would read some of them.
 Number toNumber(std::u16string_view text, const NumberFormat &format)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-
+    const std::size_t first = std::min(text.find_first_not_of(u" \t"), text.size());
+    text = text.substr(first, text.find_last_not_of(u" \t") + 1 - first);
     // Padded with zeros so that "12," and ",5" reach the reader as "012.0" and "0.50".
     std::string ascii;
     if (consume(text, format.negativeSign))
@@ -69,11 +57,9 @@ Number toNumber(std::u16string_view text, const NumberFormat &format)
     double value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
                                               std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        // Well formed but out of range: too large overflows, too small is as near to zero as
-        // a double gets.
+    // Well formed but out of range: too large overflows, too small is as near to zero as a double gets.
+    if (error == std::errc::result_out_of_range)
         return wholeNonZero ? Number(Status::Overflow) : Number(0.0);
-    }
     if (error != std::errc() || end != ascii.data() + ascii.size())
         return Status::TypeMismatch;
     return value;
@@ -86,14 +72,9 @@ std::u16string toText(double wholeNumber, const NumberFormat &format)
     std::array<char, 400> buffer; // the largest double has 309 digits
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                             wholeNumber + 0.0, std::chars_format::fixed, 0);
-    std::u16string text;
-    for (const char *c = buffer.data(); c != end; ++c) {
-        if (*c == '-')
-            text += format.negativeSign;
-        else
-            text += char16_t(*c);
-    }
-    return text;
+    const bool negative = buffer[0] == '-';
+    std::u16string text = negative ? format.negativeSign : std::u16string();
+    return text.append(buffer.data() + negative, end);
 }
 
 } // namespace
@@ -101,13 +82,9 @@ std::u16string toText(double wholeNumber, const NumberFormat &format)
 LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const NumberFormat &format)
 {
     // Endurance comes first: the order of the additions decides the rounding of the total.
-    const std::array<std::pair<std::u16string_view, std::u16string_view>, 5> pairs{{
-            {wanted.endu, base.endu},
-            {wanted.force, base.force},
-            {wanted.dext, base.dext},
-            {wanted.sag, base.sag},
-            {wanted.intel, base.intel},
-    }};
+    const std::pair<std::u16string_view, std::u16string_view> pairs[] = {
+            {wanted.endu, base.endu}, {wanted.force, base.force}, {wanted.dext, base.dext},
+            {wanted.sag, base.sag}, {wanted.intel, base.intel}};
 
     double total = 0;
     for (const auto &[wantedText, baseText] : pairs) {

@@ -1,7 +1,5 @@
 #include "behaviour.h"
 
-#include "texts.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -22,36 +20,23 @@ std::u16string spoken(Form1Control label, std::u16string_view value)
 
 } // namespace
 
+std::u16string_view runTimeErrorMessage(calc::Status failure)
+{
+    return failure == calc::Status::TypeMismatch ? u"Erreur d'exécution '13' :\n\nIncompatibilité de type"
+                                                 : u"Erreur d'exécution '6' :\n\nDépassement de capacité";
+}
+
 void calcul_Click(Form1Face &form)
 {
-    const std::u16string base[] = {form.text(force), form.text(endu), form.text(dext), form.text(sag), form.text(intel)};
-    const std::u16string wanted[] = {form.text(force2), form.text(endu2), form.text(dext2), form.text(sag2),
-                                     form.text(intel2)};
-    const calc::LevelResult result = calc::computeLevel({base[0], base[1], base[2], base[3], base[4]},
-                                                        {wanted[0], wanted[1], wanted[2], wanted[3], wanted[4]},
-                                                        form.numberFormat());
-    if (result.status != calc::Status::Ok) {
-        form.reportFailure(result.status);
-        return;
-    }
+    const std::u16string texts[] = {form.text(force),  form.text(endu),  form.text(dext),  form.text(sag),  form.text(intel),
+                                    form.text(force2), form.text(endu2), form.text(dext2), form.text(sag2), form.text(intel2)};
+    const calc::LevelResult result = calc::computeLevel({texts[0], texts[1], texts[2], texts[3], texts[4]},
+                                                        {texts[5], texts[6], texts[7], texts[8], texts[9]}, form.numberFormat());
+    if (result.status != calc::Status::Ok)
+        return form.reportFailure(result.status);
     form.setText(final, result.level);
     form.setText(comp, result.skillPoints);
     form.announce(spoken(Label10, result.level) + u", " + spoken(Label11, result.skillPoints));
-}
-
-void x1_Click(Form1Face &form)
-{
-    aff(form, u"25");
-}
-
-void x2_Click(Form1Face &form)
-{
-    aff(form, u"30");
-}
-
-void x3_Click(Form1Face &form)
-{
-    aff(form, u"35");
 }
 
 void aff(Form1Face &form, std::u16string_view level1Value)

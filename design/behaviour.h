@@ -1,7 +1,7 @@
 #pragma once
 
-// What both programs do alike, whatever draws them: the handlers of the calculator and the
-// typewriter of the about box. Each program answers the questions of a face with its own
+// What both programs do alike, whatever draws them: the calculator's handlers, the about box's
+// typewriter and the texts they show. Each program answers a face's questions with its own
 // widgets and wires its events to these handlers.
 
 #include "forms.h"
@@ -11,6 +11,20 @@
 #include <string_view>
 
 namespace design {
+
+// Seven lines joined by CR LF, 256 characters; the about window types it out.
+inline constexpr std::u16string_view aboutText =
+        u"R7V Lumo Vareroro :) By Vek\r\n"
+        u"Entrez simplement vos stats souhaitées et le programme calculera :\r\n"
+        u"- Le level auquel les stats sont atteintes,\r\n"
+        u"- Et le nombre de points de compétences disponibles.\r\n"
+        u"Sa sert toujours :p\r\n"
+        u"Email : vek@r7v.example.org\r\n"
+        u"Enjoy ! :)";
+
+// A failure worded as the run-time error that players already know: "Erreur d'exécution '13' :",
+// a blank line, then its description.
+std::u16string_view runTimeErrorMessage(calc::Status failure);
 
 class Form1Face
 {
@@ -30,12 +44,11 @@ protected:
 // The level and the skill points from the ten boxes, announced as "Level Final : 9, Pts de
 // Compétences : 135"; or the failure, with both results left as they were.
 void calcul_Click(Form1Face &form);
-// The presets: x1, x2 and x3 write 25, 30 and 35 into the five base boxes, announced as
-// "Stat de base: (lvl 1) 30".
-void x1_Click(Form1Face &form);
-void x2_Click(Form1Face &form);
-void x3_Click(Form1Face &form);
+// The presets write 25, 30 or 35 into the five base boxes, announced as "Stat de base: (lvl 1) 30".
 void aff(Form1Face &form, std::u16string_view level1Value);
+inline void x1_Click(Form1Face &form) { aff(form, u"25"); }
+inline void x2_Click(Form1Face &form) { aff(form, u"30"); }
+inline void x3_Click(Form1Face &form) { aff(form, u"35"); }
 
 class AboutBoxFace
 {

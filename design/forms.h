@@ -1,7 +1,7 @@
 #pragma once
 
-// The two windows of both programs, in pixels at 96 dpi, in standard C++: each program maps
-// the colours and fonts to its own toolkit.
+// The two windows of both programs, in pixels at 96 dpi: each program maps the colours and
+// fonts to its own toolkit.
 
 #include <algorithm>
 #include <cstddef>
@@ -16,15 +16,8 @@ using Colour = std::uint32_t;
 inline constexpr Colour noColour = 0xFFFFFFFF;
 inline constexpr Colour systemFlag = 0x80000000;
 
-constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
-{
-    return Colour(r) | Colour(g) << 8 | Colour(b) << 16;
-}
-
-constexpr Colour system(int number)
-{
-    return systemFlag | Colour(number);
-}
+constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return Colour(r) | Colour(g) << 8 | Colour(b) << 16; }
+constexpr Colour system(int number) { return systemFlag | Colour(number); }
 
 inline constexpr Colour black = rgb(0, 0, 0);
 inline constexpr Colour white = rgb(255, 255, 255);
@@ -176,18 +169,17 @@ inline constexpr wchar_t menuTitle[] = L"Plus";
 inline constexpr wchar_t aboutItem[] = L"About";
 inline constexpr wchar_t quitItem[] = L"Quitter";
 
-// The banner's artwork at its own size; screens of 1.5 times that density and more draw it
-// from the double-size one.
+// The banner's artwork at its own size; screens of 1.5 times that density and more draw the
+// double-size one.
 inline constexpr int bannerWidth = 220;
 inline constexpr int bannerHeight = 33;
 
 // The text box a label names: the one created right after it, if any.
 constexpr const Control *boxNamedBy(std::span<const Control> controls, std::size_t label)
 {
-    if (controls[label].kind != Kind::Label || label + 1 == controls.size()
-        || controls[label + 1].kind != Kind::TextBox)
-        return nullptr;
-    return &controls[label + 1];
+    const bool named = label + 1 < controls.size() && controls[label].kind == Kind::Label
+                       && controls[label + 1].kind == Kind::TextBox;
+    return named ? &controls[label + 1] : nullptr;
 }
 
 // How wide a label may grow when its caption's ink is wider than its box: over the free space

@@ -4,7 +4,5 @@
 // QT_QPA_PLATFORM: Wayland lets no program place its windows, and there Qt draws a title bar
 // of its own with buttons the windows must not have. Called before the QApplication is made.
 void chooseWindowSystem();
-
-// What every window of the program shares: its name, version, icon and fonts. Called once
-// before the first window is made.
+// The name, version, icon and fonts every window shares. Called before the first window is made.
 void setUpApplication();

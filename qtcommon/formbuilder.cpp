@@ -1,5 +1,7 @@
 #include "formbuilder.h"
 
+#include "qtstrings.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
@@ -12,11 +14,6 @@
 #include <cmath>
 
 namespace {
-
-QString qtText(const wchar_t *text)
-{
-    return QString::fromWCharArray(text ? text : L"");
-}
 
 QWidget *makeWidget(const design::Control &control, QWidget *client)
 {

@@ -11,17 +11,13 @@ class QWidget;
 // A window's controls in the order of its design table, which is also their focus order.
 using Controls = QList<QWidget *>;
 
-// Sizes `client` as the window's client area and makes the controls of `table` on it, each with
-// its name, caption, place, size, font, flags and colours; each label is the buddy of the box it
-// names, and grows to its caption's ink where the design leaves it room.
+// Sizes `client` as the window's client area and makes the controls of `table` on it. Each label
+// is the buddy of the box it names, and grows to its caption's ink where the design leaves it room.
 Controls buildControls(QWidget *client, const design::Window &window, std::span<const design::Control> table);
-
-// Gives the client area and its controls their design colours in the desktop's palette of the
-// moment: again whenever it changes.
+// The design colours in the desktop's palette of the moment: again whenever it changes.
 void applyColours(QWidget *client, const design::Window &window, const Controls &controls,
                   std::span<const design::Control> table);
 
-// Gives `window` a title bar with the system menu and the close box only (no minimise, no
-// maximise), and puts the top-left corner of its client area, `menuBarHeight` below the
-// window's own, where the design says on the primary screen.
+// Gives `window` a title bar with the system menu and the close box only, and puts the top-left
+// corner of its client area, `menuBarHeight` below the window's own, where the design says.
 void placeWindow(QWidget *window, const design::Window &design, int menuBarHeight = 0);

@@ -1,7 +1,7 @@
 #include "Form1.h"
 #include "guitest.h"
 #include "level.h"
-#include "qtnumbers.h"
+#include "qtstrings.h"
 
 #include <QLineEdit>
 #include <QTest>

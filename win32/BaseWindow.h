@@ -14,8 +14,7 @@ public:
     BaseWindow &operator=(const BaseWindow &) = delete;
     ~BaseWindow()
     {
-        // The derived object is gone by now: the messages of the window's end go to the
-        // default handling.
+        // The derived object is gone by now: the window's last messages get the default handling.
         if (window) {
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             DestroyWindow(window);
@@ -37,8 +36,8 @@ protected:
             return DefWindowProcW(hwnd, message, wParam, lParam);
         if (self->moveFocus(message, wParam, lParam))
             return 0;
-        // On a screen of another density the frame takes the place and size the desktop
-        // suggests; the window then lays its controls out anew in its own handler.
+        // On a screen of another density the frame takes the place and size the desktop suggests;
+        // the window lays its controls out anew in its own handler.
         if (message == WM_DPICHANGED) {
             const RECT &frame = *reinterpret_cast<const RECT *>(lParam);
             SetWindowPos(hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
@@ -53,8 +52,7 @@ protected:
     }
 
     // Registers the class once per program, with the program's icon, then makes the window.
-    bool createWindow(const wchar_t *className, const wchar_t *title, DWORD style, RECT frame,
-                      HMENU menu, HBRUSH background)
+    bool createWindow(const wchar_t *className, const wchar_t *title, DWORD style, RECT frame, HMENU menu, HBRUSH background)
     {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW windowClass{sizeof windowClass};

@@ -4,7 +4,6 @@
 #include "appinfo.h"
 #include "banner.h"
 #include "digitrule.h"
-#include "texts.h"
 
 #include <commctrl.h>
 
@@ -24,22 +23,13 @@ HMENU makeMenu()
     return bar;
 }
 
-// How the user's regional settings write numbers; most leave the positive sign empty, meaning
-// the plain "+".
+// How the user's regional settings write numbers; most leave the positive sign empty: "+".
 std::u16string localeText(LCTYPE item, std::u16string_view fallback)
 {
     wchar_t text[LOCALE_NAME_MAX_LENGTH]{};
-    // The length counts the terminating zero.
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
-    return length > 1 ? std::u16string(reinterpret_cast<const char16_t *>(text), std::size_t(length - 1))
-                      : std::u16string(fallback);
-}
-
-std::wstring textOf(HWND box)
-{
-    std::wstring text(std::size_t(GetWindowTextLengthW(box)), L'\0');
-    GetWindowTextW(box, text.data(), int(text.size()) + 1);
-    return text;
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
+    const std::u16string value(reinterpret_cast<const char16_t *>(text));
+    return value.empty() ? std::u16string(fallback) : value;
 }
 
 } // namespace
@@ -52,9 +42,8 @@ Form1::~Form1()
 
 bool Form1::create()
 {
-    const UINT dpi = windowDpi(nullptr);
-    return createWindow(L"Form1", design::form1.title, style, windowFrame(design::form1, style, true, dpi),
-                        makeMenu(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    return createWindow(L"Form1", design::form1.title, style, windowFrame(design::form1, style, true), makeMenu(),
+                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -69,7 +58,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
-        if (const LRESULT brush = OnControlColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+        if (const LRESULT brush = controlColours(design::form1Controls, HWND(lParam), HDC(wParam)))
             return brush;
         break;
     case WM_DRAWITEM:
@@ -81,12 +70,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         OnEraseBackground(reinterpret_cast<HDC>(wParam));
         return TRUE;
+    case WM_SETTINGCHANGE:
+        if (wParam != SPI_SETHIGHCONTRAST)
+            return 0;
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
-        return 0;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETHIGHCONTRAST)
-            OnSysColorChange();
         return 0;
     case WM_DESTROY:
         OnDestroy();
@@ -130,11 +119,6 @@ bool Form1::chosen(design::Form1Control option) const
     return IsDlgButtonChecked(hwnd(), controlId(option)) == BST_CHECKED;
 }
 
-LRESULT Form1::OnControlColour(HWND child, HDC dc)
-{
-    return controlColours(design::form1Controls, child, dc);
-}
-
 void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
 {
     if (item.hwndItem == control(Image1)) {
@@ -154,8 +138,6 @@ void Form1::OnEraseBackground(HDC dc)
     FillRect(dc, &client, dcBrush(dc, highContrastOn() ? design::windowBackground : design::form1.background));
 }
 
-// The desktop's colours or its high-contrast setting changed: every control takes its
-// colours anew.
 void Form1::OnSysColorChange()
 {
     forwardSysColorChange(hwnd());
@@ -191,8 +173,7 @@ calc::NumberFormat Form1::numberFormat() const
 
 void Form1::reportFailure(calc::Status status)
 {
-    MessageBoxW(hwnd(), wide(design::runTimeErrorMessage(status)).c_str(), appinfo::wideName,
-                MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), wide(design::runTimeErrorMessage(status)).c_str(), appinfo::wideName, MB_OK | MB_ICONERROR);
 }
 
 // The live text's name is its text: a screen reader says it when told that it changed.
@@ -218,11 +199,10 @@ void Form1::quit_Click()
     DestroyWindow(hwnd());
 }
 
-void Form1::wanted_KeyPress(wchar_t &keyAscii)
+// Only keys that type come here: Tab and the Delete key never come as characters.
+bool Form1::wanted_KeyPress(wchar_t keyAscii)
 {
-    // Only keys that type come here: Tab and the Delete key never come as characters.
-    if (!calc::wantedBoxTakes(std::u16string_view(reinterpret_cast<char16_t *>(&keyAscii), 1)))
-        keyAscii = 0;
+    return calc::wantedBoxTakes(std::u16string_view(reinterpret_cast<const char16_t *>(&keyAscii), 1));
 }
 
 void Form1::layOut(UINT dpi)
@@ -237,16 +217,16 @@ void Form1::layOut(UINT dpi)
 // The button's face is painted in its design colour, which a themed push button would not do.
 void Form1::drawButton(const DRAWITEMSTRUCT &item)
 {
-    const Colours colours = coloursOf(design::form1Controls[item.CtlID - firstControlId]);
+    const design::Control &button = design::form1Controls[item.CtlID - firstControlId];
+    const Colours colours = coloursOf(button);
     RECT face = item.rcItem;
     FillRect(item.hDC, &face, dcBrush(item.hDC, colours.background));
     DrawEdge(item.hDC, &face, item.itemState & ODS_SELECTED ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-    std::wstring caption = textOf(item.hwndItem);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, colourRef(colours.text));
     if (item.itemState & ODS_SELECTED)
         OffsetRect(&face, 1, 1);
-    DrawTextW(item.hDC, caption.c_str(), int(caption.size()), &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(item.hDC, button.caption, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS) {
         InflateRect(&face, -1, -1);
         DrawFocusRect(item.hDC, &face);
@@ -255,14 +235,9 @@ void Form1::drawButton(const DRAWITEMSTRUCT &item)
 
 LRESULT CALLBACK Form1::wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)
 {
-    if (message == WM_CHAR) {
-        auto keyAscii = wchar_t(wParam);
-        reinterpret_cast<Form1 *>(form)->wanted_KeyPress(keyAscii);
-        if (keyAscii == 0)
-            return 0;
-        wParam = keyAscii;
-    } else if (message == WM_NCDESTROY) {
+    if (message == WM_CHAR && !reinterpret_cast<Form1 *>(form)->wanted_KeyPress(wchar_t(wParam)))
+        return 0;
+    if (message == WM_NCDESTROY)
         RemoveWindowSubclass(box, wantedBoxProc, 0);
-    }
     return DefSubclassProc(box, message, wParam, lParam);
 }

@@ -17,10 +17,8 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND control(design::Form1Control id) const { return GetDlgItem(hwnd(), controlId(id)); }
-    // The about window, loaded or not.
-    Form2 &aboutWindow() { return about; }
-    // The banner as drawn, at the window's density.
-    HBITMAP bannerBitmap() const { return banner; }
+    Form2 &aboutWindow() { return about; } // loaded or not
+    HBITMAP bannerBitmap() const { return banner; } // as drawn, at the window's density
 
     static constexpr int aboutCommand = 40001;
     static constexpr int quitCommand = 40002;
@@ -34,7 +32,6 @@ private:
 
     void OnCreate();
     void OnCommand(int id, int code);
-    LRESULT OnControlColour(HWND control, HDC dc);
     void OnDrawItem(const DRAWITEMSTRUCT &item);
     void OnEraseBackground(HDC dc);
     void OnSysColorChange();
@@ -42,7 +39,7 @@ private:
 
     void about_Click();
     void quit_Click();
-    void wanted_KeyPress(wchar_t &keyAscii);
+    bool wanted_KeyPress(wchar_t keyAscii);
 
     bool chosen(design::Form1Control option) const;
     void layOut(UINT dpi);

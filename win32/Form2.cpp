@@ -12,8 +12,7 @@ namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The typed text's colour: white on the design's dark ground, under high contrast the desktop's
-// window text.
+// The typed text's colour: white on the design's dark ground, or the desktop's window text.
 void paint(HWND box, LONG from, LONG to)
 {
     const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
@@ -33,8 +32,7 @@ bool Form2::create()
     static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
     if (!richEdit)
         return false;
-    return createWindow(L"Form2", design::form2.title, style,
-                        windowFrame(design::form2, style, false, windowDpi(nullptr)), nullptr,
+    return createWindow(L"Form2", design::form2.title, style, windowFrame(design::form2, style, false), nullptr,
                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
@@ -58,12 +56,12 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         layOut(HIWORD(wParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam != SPI_SETHIGHCONTRAST)
+            return 0;
+        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
-        return 0;
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETHIGHCONTRAST)
-            OnSysColorChange();
         return 0;
     case WM_DESTROY:
         OnDestroy();
@@ -83,8 +81,7 @@ void Form2::OnCreate()
     startTimer();
 }
 
-// The desktop's colours or its high-contrast setting changed: the box's ground and all the
-// text typed so far take theirs anew.
+// The box's ground and all the text typed so far take the desktop's colours anew.
 void Form2::OnSysColorChange()
 {
     forwardSysColorChange(hwnd());
@@ -171,9 +168,8 @@ void Form2::layOut(UINT dpi)
     layOutControls(hwnd(), design::form2, design::form2Controls, dpi);
 }
 
-// The box is read-only: it wants the arrows to move about, and leaves Tab, Enter and Escape to
-// the window. Left to itself, a rich-text box in a window that moves the focus as dialog boxes
-// do closes that window on Escape.
+// The read-only box wants the arrows and leaves Tab, Enter and Escape to the window: left to
+// itself, it closes a window that moves the focus as dialog boxes do on Escape.
 LRESULT CALLBACK Form2::rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     if (message == WM_GETDLGCODE)

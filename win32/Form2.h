@@ -4,9 +4,8 @@
 #include "behaviour.h"
 #include "controls.h"
 
-// The about window: its text types itself out, one character every 50 ms, behind a "|" cursor.
-// Its button only hides it and the typing goes on; the close box unloads it, and the next
-// load starts the text again from nothing.
+// The about window types its text out, a character every 50 ms. Its button only hides it and
+// the typing goes on; the close box unloads it, and the next load starts again from nothing.
 class Form2 : public BaseWindow<Form2>, private design::AboutBoxFace
 {
 public:

@@ -2,13 +2,10 @@
 
 #include <windows.h>
 
-// Sets up what every window of the program needs: COM for the banner's decoder, the common
-// controls of the desktop's current look.
+// COM for the banner's decoder, and the common controls of the desktop's current look.
 bool setUpApplication();
-
 // Hands a message to its window, with the keys that move between controls (Tab, the arrows in
 // the option group) handled as in a dialog box.
 void processMessage(MSG &message);
-
 // Runs until the calculator window is closed; returns the program's exit code.
 int runMessageLoop();

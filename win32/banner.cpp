@@ -1,16 +1,15 @@
 #include "banner.h"
 
 #include "forms.h"
-#include "resource.h"
 
 #include <wincodec.h>
 #include <wrl/client.h>
 
 HBITMAP loadBanner(int width, int height)
 {
-    const int resource = width * 2 >= 3 * design::bannerWidth ? IDR_BANNER_2X : IDR_BANNER;
+    const wchar_t *resource = width * 2 >= 3 * design::bannerWidth ? L"BANNER2X" : L"BANNER";
     const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resource), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    const HRSRC found = FindResourceW(module, resource, RT_RCDATA);
     if (!found)
         return nullptr;
     auto *bytes = static_cast<BYTE *>(LockResource(LoadResource(module, found)));
@@ -33,13 +32,8 @@ HBITMAP loadBanner(int width, int height)
         || FAILED(scaler->Initialize(converter.Get(), UINT(width), UINT(height), WICBitmapInterpolationModeFant)))
         return nullptr;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down, as WIC writes rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // Top-down, as WIC writes rows.
+    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void *pixels = nullptr;
     const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (!bitmap)

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-// The banner, decoded from the program's resources into a bitmap of premultiplied alpha
-// at `width` × `height`: its one transparent colour lets the window's black show through.
-// The double-size artwork serves screens of 1.5 times the base density and more.
+// The banner from the program's resources at `width` × `height`, premultiplied: its one
+// transparent colour lets the black behind it show. Screens of 1.5 times the base density and
+// more get it from the double-size artwork.
 HBITMAP loadBanner(int width, int height);
-
 // Draws `banner` at its own size at (x, y) of `dc`.
 void drawBanner(HDC dc, HBITMAP banner, int x, int y);

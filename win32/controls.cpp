@@ -18,8 +18,9 @@ RECT scaledRect(int x, int y, int width, int height, UINT dpi)
     return {left, top, left + scaled(width, dpi), top + scaled(height, dpi)};
 }
 
-RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT dpi)
+RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu)
 {
+    const UINT dpi = GetDpiForSystem();
     RECT frame = scaledRect(window.clientX, window.clientY, window.clientWidth, window.clientHeight, dpi);
     AdjustWindowRectExForDpi(&frame, style, hasMenu, 0, dpi);
     return frame;
@@ -27,9 +28,7 @@ RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT d
 
 COLORREF colourRef(design::Colour colour)
 {
-    if (colour & design::systemFlag)
-        return GetSysColor(int(colour & ~design::systemFlag));
-    return COLORREF(colour);
+    return colour & design::systemFlag ? GetSysColor(int(colour & ~design::systemFlag)) : COLORREF(colour);
 }
 
 double contrastRatio(COLORREF a, COLORREF b)
@@ -43,6 +42,12 @@ double contrastRatio(COLORREF a, COLORREF b)
     };
     const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
+}
+
+HBRUSH dcBrush(HDC dc, design::Colour colour)
+{
+    SetDCBrushColor(dc, colourRef(colour));
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
 bool desktopHighContrast()
@@ -69,7 +74,7 @@ Colours coloursOf(const design::Control &control)
         if ((control.flags & design::Disabled)
             && contrastRatio(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOW)) >= 4.5)
             return {design::system(COLOR_GRAYTEXT), window};
-        return {windowText, window};
+        [[fallthrough]];
     default:
         return {windowText, window};
     }
@@ -77,20 +82,13 @@ Colours coloursOf(const design::Control &control)
 
 void forwardSysColorChange(HWND parent)
 {
-    EnumChildWindows(
-            parent,
-            [](HWND child, LPARAM) {
-                SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
-                return TRUE;
-            },
-            0);
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
 }
 
-UINT windowDpi(HWND window)
-{
-    return window ? GetDpiForWindow(window) : GetDpiForSystem();
-}
+namespace {
 
+// Made once per font and density, and kept for the run.
 HFONT fontFor(const design::Font &font, UINT dpi)
 {
     static std::map<std::tuple<std::wstring, int, bool, UINT>, HFONT> made;
@@ -113,14 +111,6 @@ HFONT fontFor(const design::Font &font, UINT dpi)
     return handle = CreateFontIndirectW(&logFont);
 }
 
-HBRUSH dcBrush(HDC dc, design::Colour colour)
-{
-    SetDCBrushColor(dc, colourRef(colour));
-    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-}
-
-namespace {
-
 struct WindowKind
 {
     const wchar_t *className;
@@ -131,7 +121,8 @@ struct WindowKind
 WindowKind windowKind(const design::Control &control)
 {
     using design::Kind;
-    const bool disabled = control.flags & design::Disabled;
+    const DWORD readOnly = control.flags & design::ReadOnly ? ES_READONLY : 0;
+    const DWORD focus = control.flags & design::Disabled ? WS_DISABLED : WS_TABSTOP;
     switch (control.kind) {
     case Kind::Picture:
         return {WC_STATICW, SS_OWNERDRAW, 0};
@@ -144,17 +135,11 @@ WindowKind windowKind(const design::Control &control)
         // Tab stops at the chosen one of the group, which the buttons keep up themselves.
         return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
     case Kind::TextBox:
-        return {WC_EDITW,
-                ES_AUTOHSCROLL | (control.flags & design::ReadOnly ? ES_READONLY : 0u)
-                        | (disabled ? WS_DISABLED : WS_TABSTOP),
-                WS_EX_CLIENTEDGE};
+        return {WC_EDITW, ES_AUTOHSCROLL | readOnly | focus, WS_EX_CLIENTEDGE};
     case Kind::Button:
         return {WC_BUTTONW, DWORD(control.background == design::noColour ? BS_PUSHBUTTON : BS_OWNERDRAW) | WS_TABSTOP, 0};
     case Kind::RichText:
-        return {MSFTEDIT_CLASS,
-                ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP
-                        | (control.flags & design::ReadOnly ? ES_READONLY : 0u),
-                0};
+        return {MSFTEDIT_CLASS, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | readOnly, 0};
     }
     return {WC_STATICW, 0, 0};
 }
@@ -187,11 +172,9 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// Drawn by its window, a button answers the dialog manager as a plain button, which Enter
-// does not press. It answers as a push button instead, the default one while it has the focus,
-// as a dialog box makes its focused push button: Enter on it then presses it, as Space does.
-// The dialog manager then also restyles it as a default or plain push button when the focus
-// moves: it keeps drawing itself.
+// Drawn by its window, a button answers the dialog manager as a plain button, which Enter does
+// not press: it answers as a push button, the default one while it has the focus, as in a
+// dialog box, so that Enter presses it as Space does; restyled as the focus moves, it stays drawn.
 LRESULT CALLBACK ownerDrawnButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
     if (message == WM_GETDLGCODE)
@@ -254,8 +237,7 @@ void createControls(HWND parent, std::span<const design::Control> controls)
         const DWORD firstOption = option && group ? WS_TABSTOP : 0;
         const HWND child = CreateWindowExW(kind.exStyle, kind.className, control.caption,
                                            WS_CHILD | WS_VISIBLE | kind.style | group | firstOption, 0, 0, 0, 0, parent,
-                                           reinterpret_cast<HMENU>(INT_PTR(firstControlId + int(i))), instance,
-                                           nullptr);
+                                           reinterpret_cast<HMENU>(INT_PTR(controlId(control.id))), instance, nullptr);
         // Themed option buttons ignore the colours their window gives them.
         if (option)
             SetWindowTheme(child, L"", L"");

@@ -9,37 +9,31 @@
 
 // What both windows need to build themselves from their design tables at any density.
 
-// Control ids are the controls' rows in their table from here on, clear of the menu's commands
-// and of the dialog manager's IDOK and IDCANCEL.
+// A control's id is its row in its table from 100 on, clear of the menu's commands and of the
+// dialog manager's IDOK and IDCANCEL.
 inline constexpr int firstControlId = 100;
+constexpr int controlId(design::ControlId control) { return firstControlId + int(control.row); }
 
-constexpr int controlId(design::ControlId control)
-{
-    return firstControlId + int(control.row);
-}
-
-inline int scaled(int pixelsAt96, UINT dpi)
-{
-    return MulDiv(pixelsAt96, int(dpi), 96);
-}
-
+inline int scaled(int pixelsAt96, UINT dpi) { return MulDiv(pixelsAt96, int(dpi), 96); }
 RECT scaledRect(int x, int y, int width, int height, UINT dpi);
+// The frame around a window whose client area opens where the design says on the primary screen.
+RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu);
 
-// The frame around a window's client area, which opens where the design says on the primary screen.
-RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu, UINT dpi);
+inline std::wstring wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 
 COLORREF colourRef(design::Colour colour);
-
 // How far apart two colours are to the eye, from 1 to 21, after the relative luminance of sRGB.
 double contrastRatio(COLORREF a, COLORREF b);
+// A brush of `colour` for painting on `dc`: the DC's own brush, in that colour.
+HBRUSH dcBrush(HDC dc, design::Colour colour);
 
 // Whether the desktop's high-contrast setting is on. The windows ask through highContrastOn,
 // which a test may point at an answer of its own: Wine neither reports the setting nor sets it.
 bool desktopHighContrast();
 inline bool (*highContrastOn)() = desktopHighContrast;
 
-// The colours a control is drawn in: the design's, or under high contrast the desktop's own
-// pairs, in which the design's black and selection colours vanish. The banner keeps its own.
+// The design's colours, or under high contrast the desktop's own pairs, in which the design's
+// black and selection colours vanish. The banner keeps its own.
 struct Colours
 {
     design::Colour text;
@@ -47,31 +41,14 @@ struct Colours
 };
 Colours coloursOf(const design::Control &control);
 
-// A brush of `colour` for painting on `dc`: the DC's own brush, in that colour.
-HBRUSH dcBrush(HDC dc, design::Colour colour);
-
-inline std::wstring wide(std::u16string_view text)
-{
-    return {text.begin(), text.end()};
-}
-
-// The design's font at `dpi`, made once and kept while the program runs.
-HFONT fontFor(const design::Font &font, UINT dpi);
+// The colours a label, option button, text box or line paints itself with.
+LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
+// The common controls keep the desktop's colours until told of a change, which only top-level windows hear of.
+void forwardSysColorChange(HWND parent);
 
 // Creates the child controls of `parent` in table order, which is also the tab order, and
 // hands screen readers what the design says of them.
 void createControls(HWND parent, std::span<const design::Control> controls);
-
-// Places and sizes every control for `dpi` and gives it its font; a label grows to its
-// caption's ink where the design leaves it room.
+// Places and sizes every control for `dpi` and gives it its font; a label grows to its caption's
+// ink where the design leaves it room.
 void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);
-
-// The colours a label, option button, text box or line paints itself with.
-LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
-
-// The common controls keep the desktop's colours until told of a change, which only the
-// top-level window hears of.
-void forwardSysColorChange(HWND parent);
-
-// The window's density: its screen's, or the primary screen's before it exists.
-UINT windowDpi(HWND window);

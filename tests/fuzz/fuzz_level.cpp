@@ -8,7 +8,7 @@
 
 #include "level.h"
 #include "oracle/level.h"
-#include "qtnumbers.h"
+#include "qtstrings.h"
 
 #include <QByteArrayView>
 #include <QLocale>

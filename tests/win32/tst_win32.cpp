@@ -11,7 +11,7 @@
 #include "accessibility.h"
 #include "application.h"
 #include "appinfo.h"
-#include "texts.h"
+#include "behaviour.h"
 
 #include <oleacc.h>
 #include <richedit.h>
