@@ -21,8 +21,8 @@ using enum design::Form1Control;
 
 namespace {
 
-// The banner at its own size in logical pixels. High-density screens get it from the
-// double-size artwork, brought to their exact ratio, never blurred by scaling up.
+// High-density screens get the banner from the double-size artwork, brought to their exact
+// ratio, never blurred by scaling up.
 QPixmap banner(QSize size, qreal ratio)
 {
     QPixmap art(ratio > 1 ? u":/banner@2x.gif"_s : u":/banner.gif"_s);
@@ -114,8 +114,7 @@ calc::NumberFormat Form1::numberFormat() const
 
 void Form1::reportFailure(calc::Status status)
 {
-    // Worded as the run-time errors that players already know; the program carries on
-    // afterwards, with what they typed still in place.
+    // The program carries on afterwards, with what the player typed still in place.
     QMessageBox::critical(this, QString::fromUtf8(appinfo::name), qtText(design::runTimeErrorMessage(status)));
 }
 

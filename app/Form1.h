@@ -22,8 +22,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
-    // A test running thousands of failing computations records them instead of waiting on a
-    // modal message box for each.
+    // A test of thousands of failing computations records them rather than wait on message boxes.
     void reportFailure(calc::Status status) override;
 
 private:

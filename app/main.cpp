@@ -5,10 +5,9 @@
 
 int main(int argc, char *argv[])
 {
-    // Through X shared memory, each repaint that overlaps the one before waits for the X
-    // server to be done with it: a round trip and two more thread wake-ups for each character
-    // the about window types. The windows are small enough for their pixels to go through the
-    // connection itself, which needs no wait. A desktop that says otherwise is followed.
+    // Through X shared memory, each repaint that overlaps the one before waits for the X server:
+    // a round trip and two thread wake-ups for each character the about window types. The windows
+    // are small enough to send their pixels through the connection, which needs no wait.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     chooseWindowSystem();

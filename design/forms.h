@@ -182,9 +182,8 @@ constexpr const Control *boxNamedBy(std::span<const Control> controls, std::size
     return named ? &controls[label + 1] : nullptr;
 }
 
-// How wide a label may grow when its caption's ink is wider than its box: over the free space
-// on its right, up to the nearest control beside it or the window's edge, never over another
-// control.
+// How wide a label may grow when its caption's ink is wider than its box: up to the nearest
+// control on its right or the window's edge, never over another control.
 constexpr int roomFor(std::span<const Control> controls, std::size_t label, int clientWidth)
 {
     const Control &caption = controls[label];
@@ -198,8 +197,7 @@ constexpr int roomFor(std::span<const Control> controls, std::size_t label, int 
     return limit - caption.x;
 }
 
-// The width a label takes for a caption whose ink is `ink` wide, all in one unit: the whole
-// caption where there is room for it.
+// The width a label takes for a caption whose ink is `ink` wide: the whole caption where there is room.
 constexpr int captionWidth(int designed, int room, int ink)
 {
     return std::clamp(ink, designed, std::max(designed, room));

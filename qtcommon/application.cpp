@@ -20,10 +20,9 @@ QIcon programIcon()
     return icon;
 }
 
-// Decoding the six sizes of the icon, and handing them to the window system with the first
-// window, took longer than anything else the program added to a bare Qt window before that
-// window appeared, and its first frame does not show the icon. The windows get it once the
-// first of them has been drawn.
+// Decoding the icon's six sizes for the first window took longer than anything else the program
+// adds to a bare Qt window before it appears, and its first frame does not show the icon: the
+// windows get it once the first of them has been drawn.
 class IconOnceDrawn : public QObject
 {
 public:
@@ -64,8 +63,7 @@ void setUpApplication()
 
     qApp->installEventFilter(new IconOnceDrawn(qApp));
 
-    // The windows are drawn for Tahoma, which few desktops outside Windows have. The face
-    // fontconfig puts in its place, DejaVu Sans, is too wide for several captions; Liberation
-    // Sans, of the same size and weight, keeps every caption whole.
+    // The windows are drawn for Tahoma, which few Linux desktops have. fontconfig's stand-in,
+    // DejaVu Sans, is too wide for several captions; Liberation Sans keeps every caption whole.
     QFont::insertSubstitution(u"Tahoma"_s, u"Liberation Sans"_s);
 }

@@ -6,10 +6,9 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
-// Screen readers read most of what they say off the controls themselves. What the design says
-// beyond that, the windows hand them as annotations of the control, through the desktop's
-// IAccPropServices. A test may put services of its own in their place: Wine implements none
-// of their setters.
+// What the design tells screen readers beyond the controls themselves goes as annotations, through
+// the desktop's IAccPropServices; a test may put services of its own in their place, since Wine
+// implements none of their setters.
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices();
 inline Microsoft::WRL::ComPtr<IAccPropServices> (*accPropServices)() = desktopAccPropServices;
 

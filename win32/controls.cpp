@@ -144,9 +144,8 @@ WindowKind windowKind(const design::Control &control)
     return {WC_STATICW, 0, 0};
 }
 
-// A disabled box draws its text in the desktop's grey for disabled text, which vanishes on the
-// grey Windows 10 gives the window-frame colour of the Force box: these boxes show their text
-// in their own colours, as the program wrote it.
+// A disabled box draws its text in the desktop's disabled grey, which vanishes on the grey that
+// Windows 10 gives the Force box's window-frame colour: these boxes draw it in their own colours.
 LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
     if (message == WM_PAINT) {
@@ -229,8 +228,8 @@ void createControls(HWND parent, std::span<const design::Control> controls)
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
         const WindowKind kind = windowKind(control);
-        // The option buttons make one group: the arrow keys move between them and Tab enters
-        // the group once. Whatever follows the group starts the next one.
+        // The option buttons make one group, which the arrow keys move in and Tab enters once;
+        // whatever follows it starts the next.
         const bool option = control.kind == design::Kind::Option;
         const DWORD group = option != groupOpen || i == 0 ? WS_GROUP : 0;
         groupOpen = option;
