@@ -49,6 +49,7 @@ void aff(Form1Face &form, std::u16string_view level1Value)
 void Typewriter::Form_Load()
 {
     ticks = 0;
+    typedCount = 0;
     typed.clear();
 }
 
@@ -56,17 +57,18 @@ bool Typewriter::Timer1_Timer(AboutBoxFace &box)
 {
     ++ticks;
     const std::size_t count = std::min(std::size_t(std::lround(ticks)), aboutText.size());
-    std::u16string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (aboutText[i] == u'\n' && i > 0 && aboutText[i - 1] == u'\r')
-            continue;
-        text += aboutText[i] == u'\r' || aboutText[i] == u'\n' ? lineBreak : aboutText[i];
+    std::u16string added;
+    for (; typedCount < count; ++typedCount) {
+        const char16_t c = aboutText[typedCount];
+        if (!(c == u'\n' && typedCount > 0 && aboutText[typedCount - 1] == u'\r'))
+            added += c == u'\r' || c == u'\n' ? lineBreak : c;
     }
-    text += u'|';
-    const auto same = std::size_t(std::ranges::mismatch(typed, text).in1 - typed.begin());
-    if (same != typed.size() || same != text.size()) {
-        box.replace(same, typed.size(), std::u16string_view(text).substr(same));
-        typed = std::move(text);
+    // What the tick adds takes the cursor's place, and the cursor goes behind it.
+    if (!added.empty()) {
+        const std::size_t cursor = typed.empty() ? 0 : typed.size() - 1;
+        added += u'|';
+        box.replace(cursor, typed.size(), added);
+        typed.replace(cursor, typed.npos, added);
     }
     box.cursorToStart();
     return count == aboutText.size();

@@ -63,7 +63,7 @@ protected:
 };
 
 // Types the about text, a character a tick, behind a "|" cursor, telling the box only what
-// differs from what it holds. A rich-text box keeps each line break as the one character
+// each tick adds. A rich-text box keeps each line break as the one character
 // `lineBreak`, whether the text brought a CR LF or, half-way through one, a CR alone.
 class Typewriter
 {
@@ -79,6 +79,7 @@ public:
 
 private:
     char16_t lineBreak;
+    std::size_t typedCount = 0; // of the about text's characters, a CR LF counting two
     std::u16string typed;
 };
 
