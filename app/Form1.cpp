@@ -44,8 +44,8 @@ QAction *addItem(QMenu *menu, const char *name, const wchar_t *caption)
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
-    , client(new QWidget(this))
 {
+    auto *client = new QWidget(this);
     client->setObjectName(u"client"_s);
     controls = buildControls(client, design::form1, design::form1Controls);
     setCentralWidget(client);
@@ -93,7 +93,7 @@ void Form1::changeEvent(QEvent *event)
 {
     // The desktop's colour scheme changed: the boxes and captions follow it.
     if (event->type() == QEvent::PaletteChange)
-        applyColours(client, design::form1, controls, design::form1Controls);
+        applyColours(centralWidget(), design::form1, controls, design::form1Controls);
     QMainWindow::changeEvent(event);
 }
 

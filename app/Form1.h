@@ -38,7 +38,6 @@ private:
 
     QWidget *control(design::Form1Control id) const { return controls[qsizetype(id)]; }
 
-    QWidget *client;
     Controls controls;
     QPointer<Form2> aboutWindow; // has no owner window, so it is ours to delete
 };
