@@ -140,7 +140,7 @@ void Form1::OnEraseBackground(HDC dc)
 
 void Form1::OnSysColorChange()
 {
-    forwardSysColorChange(hwnd());
+    followDesktopColours(hwnd(), design::form1Controls);
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 #include <richedit.h>
-#include <uxtheme.h>
 
 using enum design::Form2Control;
 
@@ -84,12 +83,7 @@ void Form2::OnCreate()
 // The box's ground and all the text typed so far take the desktop's colours anew.
 void Form2::OnSysColorChange()
 {
-    forwardSysColorChange(hwnd());
-    // A themed button draws in its theme's colours whatever the desktop's are: under the
-    // setting, Quitter goes unthemed, in the desktop's button colours. A blank theme name
-    // matches no theme; an empty one Wine ignores.
-    const wchar_t *theme = highContrastOn() ? L" " : nullptr;
-    SetWindowTheme(control(Command1), theme, theme);
+    followDesktopColours(hwnd(), design::form2Controls);
     const HWND box = control(rtf);
     SendMessageW(box, EM_SETBKGNDCOLOR, 0,
                  LPARAM(colourRef(coloursOf(design::form2Controls[std::size_t(rtf)]).background)));

@@ -80,10 +80,18 @@ Colours coloursOf(const design::Control &control)
     }
 }
 
-void forwardSysColorChange(HWND parent)
+void followDesktopColours(HWND parent, std::span<const design::Control> controls)
 {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    // A themed push button draws in its theme's colours whatever the desktop's are: under high
+    // contrast it goes unthemed, in the desktop's button colours. A blank theme name matches no
+    // theme; an empty one Wine ignores.
+    const wchar_t *theme = highContrastOn() ? L" " : nullptr;
+    for (const design::Control &control : controls) {
+        const HWND child = GetDlgItem(parent, controlId(control.id));
         SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+        if (control.kind == design::Kind::Button && control.background == design::noColour)
+            SetWindowTheme(child, theme, theme);
+    }
 }
 
 namespace {

@@ -43,8 +43,9 @@ Colours coloursOf(const design::Control &control);
 
 // The colours a label, option button, text box or line paints itself with.
 LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
-// The common controls keep the desktop's colours until told of a change, which only top-level windows hear of.
-void forwardSysColorChange(HWND parent);
+// The common controls keep the desktop's colours until told of a change, which only top-level
+// windows hear of; themed push buttons give way to the desktop's colours under high contrast.
+void followDesktopColours(HWND parent, std::span<const design::Control> controls);
 
 // Creates the child controls of `parent` in table order, which is also the tab order, and
 // hands screen readers what the design says of them.
