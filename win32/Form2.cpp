@@ -3,7 +3,6 @@
 #include "accessibility.h"
 
 #include <commctrl.h>
-#include <richedit.h>
 
 using enum design::Form2Control;
 
@@ -46,7 +45,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR *>(lParam)->code == EN_SELCHANGE)
-            OnSelectionChange();
+            OnSelectionChange(reinterpret_cast<const SELCHANGE *>(lParam)->chrg);
         return 0;
     case WM_TIMER:
         if (wParam == Timer1)
@@ -87,10 +86,8 @@ void Form2::OnSysColorChange()
     const HWND box = control(rtf);
     SendMessageW(box, EM_SETBKGNDCOLOR, 0,
                  LPARAM(colourRef(coloursOf(design::form2Controls[std::size_t(rtf)]).background)));
-    updating = true;
     paint(box, 0, LONG(typewriter.shown().size()));
     SendMessageW(box, EM_SETSEL, 0, 0);
-    updating = false;
 }
 
 void Form2::OnCommand(int id, int code)
@@ -105,11 +102,11 @@ void Form2::OnDestroy()
     clearAnnotations(hwnd(), design::form2Controls);
 }
 
-void Form2::OnSelectionChange()
+void Form2::OnSelectionChange(CHARRANGE selection)
 {
     // A selection, or a click that moved the cursor, lasts until the next tick, which puts the
     // cursor back: a complete text needs the timer again for that one tick.
-    if (!updating)
+    if (selection.cpMin != 0 || selection.cpMax != 0)
         startTimer();
 }
 
@@ -129,19 +126,15 @@ void Form2::Command1_Click()
 void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
 {
     const HWND box = control(rtf);
-    updating = true;
     CHARRANGE replaced{LONG(from), LONG(to)};
     SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
     SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
     paint(box, LONG(from), LONG(from + text.size()));
-    updating = false;
 }
 
 void Form2::cursorToStart()
 {
-    updating = true;
     SendMessageW(control(rtf), EM_SETSEL, 0, 0);
-    updating = false;
 }
 
 void Form2::startTimer()

@@ -4,6 +4,8 @@
 #include "behaviour.h"
 #include "controls.h"
 
+#include <richedit.h>
+
 // The about window types its text out, a character every 50 ms. Its button only hides it and
 // the typing goes on; the close box unloads it, and the next load starts again from nothing.
 class Form2 : public BaseWindow<Form2>, private design::AboutBoxFace
@@ -24,7 +26,7 @@ private:
 
     void OnCreate();
     void OnCommand(int id, int code);
-    void OnSelectionChange();
+    void OnSelectionChange(CHARRANGE selection);
     void OnSysColorChange();
     void OnDestroy();
 
@@ -39,5 +41,4 @@ private:
     // The box keeps each line break as one CR.
     design::Typewriter typewriter{u'\r'};
     bool timerRunning = false;
-    bool updating = false;
 };
