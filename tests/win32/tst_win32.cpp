@@ -24,6 +24,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -722,32 +723,14 @@ TEST_CASE_FIXTURE(Calculator, "the about window types its text, hides, shows aga
                         design::form2.clientHeight, dpi));
 }
 
-// Annotation services that only note what the windows ask of them.
+// Annotation services that only note what the windows ask of them, and whether they ask it of
+// a window's own client object.
 class NotedServices final : public IAccPropServices
 {
 public:
-    struct Set
-    {
-        HWND window;
-        DWORD object, child;
-        MSAAPROPID property;
-        std::wstring value;
-    };
-    struct Cleared
-    {
-        HWND window;
-        DWORD object, child;
-        std::vector<MSAAPROPID> properties;
-    };
-    struct Live
-    {
-        HWND window;
-        MSAAPROPID property;
-        VARIANT value;
-    };
-    std::vector<Set> sets;
-    std::vector<Cleared> clears;
-    std::vector<Live> values;
+    std::vector<std::tuple<HWND, bool, MSAAPROPID, std::wstring>> sets;
+    std::vector<std::tuple<HWND, bool, MSAAPROPID>> clears;
+    std::vector<std::tuple<HWND, bool, MSAAPROPID, VARIANT>> values;
 
     HRESULT WINAPI QueryInterface(REFIID iid, void **out) override
     {
@@ -758,23 +741,23 @@ public:
     ULONG WINAPI Release() override { return 1; }
     HRESULT WINAPI SetHwndPropStr(HWND window, DWORD object, DWORD child, MSAAPROPID property, LPCWSTR value) override
     {
-        sets.push_back({window, object, child, property, value});
+        sets.emplace_back(window, isClient(object, child), property, value);
         return S_OK;
     }
     HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child, const MSAAPROPID *properties, int count) override
     {
-        clears.push_back({window, object, child, {properties, properties + count}});
+        for (int i = 0; i < count; ++i)
+            clears.emplace_back(window, isClient(object, child), properties[i]);
+        return S_OK;
+    }
+    HRESULT WINAPI SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID property, VARIANT value) override
+    {
+        values.emplace_back(window, isClient(object, child), property, value);
         return S_OK;
     }
     HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
     HRESULT WINAPI SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
     HRESULT WINAPI ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override { return E_NOTIMPL; }
-    HRESULT WINAPI SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID property, VARIANT value) override
-    {
-        if (object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF)
-            values.push_back({window, property, value});
-        return S_OK;
-    }
     HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int, IAccPropServer *, AnnoScope) override { return E_NOTIMPL; }
     HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
     HRESULT WINAPI DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *, DWORD *) override { return E_NOTIMPL; }
@@ -785,20 +768,17 @@ public:
     HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override { return E_NOTIMPL; }
     HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *, DWORD *) override { return E_NOTIMPL; }
 
-    bool asked(HWND window, MSAAPROPID property, std::wstring_view value) const
+    bool asked(HWND window, MSAAPROPID property, const wchar_t *value) const
     {
-        return std::ranges::any_of(sets, [&](const Set &set) {
-            return set.window == window && set.object == DWORD(OBJID_CLIENT) && set.child == CHILDID_SELF
-                   && set.property == property && set.value == value;
-        });
+        return std::ranges::find(sets, std::tuple{window, true, property, std::wstring(value)}) != sets.end();
     }
     bool cleared(HWND window, MSAAPROPID property) const
     {
-        return std::ranges::any_of(clears, [&](const Cleared &clear) {
-            return clear.window == window && clear.object == DWORD(OBJID_CLIENT) && clear.child == CHILDID_SELF
-                   && std::ranges::find(clear.properties, property) != clear.properties.end();
-        });
+        return std::ranges::find(clears, std::tuple{window, true, property}) != clears.end();
     }
+
+private:
+    static bool isClient(DWORD object, DWORD child) { return object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF; }
 };
 
 NotedServices *notedServices = nullptr;
@@ -834,9 +814,10 @@ TEST_CASE("screen readers get the about box's fixed name and the statistic boxes
     // The announcing text is a polite live region: LiveSetting_Property_GUID, Polite.
     const GUID liveSetting{0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
     REQUIRE(services.values.size() == 1);
-    CHECK(services.values[0].window == calculator.control(annonce));
-    CHECK(services.values[0].property == liveSetting);
-    CHECK((services.values[0].value.vt == VT_I4 && services.values[0].value.lVal == 1));
+    const auto &[window, client, property, value] = services.values[0];
+    CHECK((window == calculator.control(annonce) && client));
+    CHECK(property == liveSetting);
+    CHECK((value.vt == VT_I4 && value.lVal == 1));
 
     SendMessageW(windows[1].window, WM_CLOSE, 0, 0);
     CHECK(calculator.form1.aboutWindow().hwnd() == nullptr);
