@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls.h"
+
 #include <windows.h>
 
 // A top-level window owned by a C++ object: the window procedure finds the object through
@@ -36,6 +38,9 @@ protected:
             return DefWindowProcW(hwnd, message, wParam, lParam);
         if (self->moveFocus(message, wParam, lParam))
             return 0;
+        // Of the settings, only high contrast changes what the windows show, as the colours do.
+        if (message == WM_SETTINGCHANGE)
+            return wParam == SPI_SETHIGHCONTRAST ? self->HandleMessage(WM_SYSCOLORCHANGE, 0, 0) : 0;
         // On a screen of another density the frame takes the place and size the desktop suggests;
         // the window lays its controls out anew in its own handler.
         if (message == WM_DPICHANGED) {
@@ -51,33 +56,30 @@ protected:
         return result;
     }
 
-    // Registers the class once per program, with the program's icon, then makes the window.
-    bool createWindow(const wchar_t *className, const wchar_t *title, DWORD style, RECT frame, HMENU menu, HBRUSH background)
+    // Registers the class, with the program's icon, then makes the window: registered already,
+    // the class stays as it is and only the window is made. Its client area opens where the
+    // design says on the primary screen.
+    bool createWindow(const wchar_t *className, const design::Window &design, DWORD style, HMENU menu, HBRUSH background)
     {
+        const UINT dpi = GetDpiForSystem();
+        RECT frame = scaledRect(design.clientX, design.clientY, design.clientWidth, design.clientHeight, dpi);
+        AdjustWindowRectExForDpi(&frame, style, menu != nullptr, 0, dpi);
         const HINSTANCE instance = GetModuleHandleW(nullptr);
+        const auto icon = [instance](int size) {
+            return static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, LR_SHARED));
+        };
         WNDCLASSEXW windowClass{sizeof windowClass};
-        if (!GetClassInfoExW(instance, className, &windowClass)) {
-            const auto icon = [instance](int size) {
-                return static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, LR_SHARED));
-            };
-            windowClass.lpfnWndProc = WindowProc;
-            windowClass.hInstance = instance;
-            windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
-            windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
-            windowClass.hbrBackground = background;
-            windowClass.lpszClassName = className;
-            if (!RegisterClassExW(&windowClass))
-                return false;
-        }
-        return CreateWindowExW(0, className, title, style, frame.left, frame.top, frame.right - frame.left,
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hIcon = icon(GetSystemMetrics(SM_CXICON));
+        windowClass.hIconSm = icon(GetSystemMetrics(SM_CXSMICON));
+        windowClass.hbrBackground = background;
+        windowClass.lpszClassName = className;
+        RegisterClassExW(&windowClass);
+        return CreateWindowExW(0, className, design.title, style, frame.left, frame.top, frame.right - frame.left,
                                frame.bottom - frame.top, nullptr, menu, instance, static_cast<Derived *>(this))
                != nullptr;
-    }
-
-    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        return DefWindowProcW(window, message, wParam, lParam);
     }
 
 private:

@@ -36,14 +36,12 @@ std::u16string localeText(LCTYPE item, std::u16string_view fallback)
 
 Form1::~Form1()
 {
-    if (banner)
-        DeleteObject(banner);
+    DeleteObject(banner);
 }
 
 bool Form1::create()
 {
-    return createWindow(L"Form1", design::form1.title, style, windowFrame(design::form1, style, true), makeMenu(),
-                        static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    return createWindow(L"Form1", design::form1, style, makeMenu(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -70,10 +68,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         OnEraseBackground(reinterpret_cast<HDC>(wParam));
         return TRUE;
-    case WM_SETTINGCHANGE:
-        if (wParam != SPI_SETHIGHCONTRAST)
-            return 0;
-        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
         return 0;
@@ -81,7 +75,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDestroy();
         return 0;
     }
-    return DefaultHandling(message, wParam, lParam);
+    return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 void Form1::OnCreate()
@@ -100,30 +94,34 @@ void Form1::OnCommand(int id, int code)
         return quit_Click();
     if (code != BN_CLICKED)
         return;
+    // Enter on the button, which draws itself and so is no push button to the dialog manager,
+    // comes as IDOK, as wherever no push button is the default.
+    const auto source = design::Form1Control(id - firstControlId);
+    if (source == calcul || (id == IDOK && GetFocus() == control(calcul)))
+        return design::calcul_Click(*this);
     // An option button that is not chosen also reports a click when it takes the focus, as
     // Windows and Wine 10 do, the first option as soon as the window opens: a preset runs only
     // for the option that is chosen.
-    const auto source = design::Form1Control(id - firstControlId);
-    if (source == calcul)
-        design::calcul_Click(*this);
-    else if (source == x1 && chosen(x1))
+    const bool chosen = IsDlgButtonChecked(hwnd(), id) == BST_CHECKED;
+    if (source == x1 && chosen)
         design::x1_Click(*this);
-    else if (source == x2 && chosen(x2))
+    else if (source == x2 && chosen)
         design::x2_Click(*this);
-    else if (source == x3 && chosen(x3))
+    else if (source == x3 && chosen)
         design::x3_Click(*this);
-}
-
-bool Form1::chosen(design::Form1Control option) const
-{
-    return IsDlgButtonChecked(hwnd(), controlId(option)) == BST_CHECKED;
 }
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
 {
     if (item.hwndItem == control(Image1)) {
         FillRect(item.hDC, &item.rcItem, dcBrush(item.hDC, design::form1.background));
-        drawBanner(item.hDC, banner, 0, 0);
+        // The banner was made at the picture's size.
+        const HDC memory = CreateCompatibleDC(item.hDC);
+        const HGDIOBJ old = SelectObject(memory, banner);
+        const SIZE size{item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top};
+        AlphaBlend(item.hDC, 0, 0, size.cx, size.cy, memory, 0, 0, size.cx, size.cy, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+        SelectObject(memory, old);
+        DeleteDC(memory);
     } else {
         drawButton(item);
     }
@@ -208,8 +206,7 @@ bool Form1::wanted_KeyPress(wchar_t keyAscii)
 void Form1::layOut(UINT dpi)
 {
     layOutControls(hwnd(), design::form1, design::form1Controls, dpi);
-    if (banner)
-        DeleteObject(banner);
+    DeleteObject(banner);
     banner = loadBanner(scaled(design::bannerWidth, dpi), scaled(design::bannerHeight, dpi));
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

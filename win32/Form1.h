@@ -10,7 +10,6 @@
 class Form1 : public BaseWindow<Form1>, private design::Form1Face
 {
 public:
-    Form1() = default;
     ~Form1();
 
     bool create();
@@ -41,7 +40,6 @@ private:
     void quit_Click();
     bool wanted_KeyPress(wchar_t keyAscii);
 
-    bool chosen(design::Form1Control option) const;
     void layOut(UINT dpi);
     void drawButton(const DRAWITEMSTRUCT &item);
     static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -16,10 +16,8 @@ void paint(HWND box, LONG from, LONG to)
     const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
     CHARRANGE range{from, to};
     SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR;
-    format.crTextColor = colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text);
+    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0,
+                        colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text)};
     SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
@@ -30,8 +28,7 @@ bool Form2::create()
     static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
     if (!richEdit)
         return false;
-    return createWindow(L"Form2", design::form2.title, style, windowFrame(design::form2, style, false), nullptr,
-                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return createWindow(L"Form2", design::form2, style, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -52,12 +49,8 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             Timer1_Timer();
         return 0;
     case WM_DPICHANGED:
-        layOut(HIWORD(wParam));
+        layOutControls(hwnd(), design::form2, design::form2Controls, HIWORD(wParam));
         return 0;
-    case WM_SETTINGCHANGE:
-        if (wParam != SPI_SETHIGHCONTRAST)
-            return 0;
-        [[fallthrough]];
     case WM_SYSCOLORCHANGE:
         OnSysColorChange();
         return 0;
@@ -65,7 +58,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDestroy();
         return 0;
     }
-    return DefaultHandling(message, wParam, lParam);
+    return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 void Form2::OnCreate()
@@ -74,7 +67,7 @@ void Form2::OnCreate()
     OnSysColorChange();
     SendMessageW(control(rtf), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
     SetWindowSubclass(control(rtf), rtfProc, 0, 0);
-    layOut(GetDpiForWindow(hwnd()));
+    layOutControls(hwnd(), design::form2, design::form2Controls, GetDpiForWindow(hwnd()));
     typewriter.Form_Load();
     startTimer();
 }
@@ -145,14 +138,8 @@ void Form2::startTimer()
 
 void Form2::stopTimer()
 {
-    if (timerRunning)
-        KillTimer(hwnd(), Timer1);
+    KillTimer(hwnd(), Timer1);
     timerRunning = false;
-}
-
-void Form2::layOut(UINT dpi)
-{
-    layOutControls(hwnd(), design::form2, design::form2Controls, dpi);
 }
 
 // The read-only box wants the arrows and leaves Tab, Enter and Escape to the window: left to

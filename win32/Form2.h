@@ -35,7 +35,6 @@ private:
 
     void startTimer();
     void stopTimer();
-    void layOut(UINT dpi);
     static LRESULT CALLBACK rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
     // The box keeps each line break as one CR.

@@ -10,15 +10,6 @@
 DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
 constexpr LONG politeLiveSetting = 1;
 
-namespace {
-
-bool isAnnotated(const design::Control &control)
-{
-    return control.accessibleName || control.description || control.kind == design::Kind::LiveText;
-}
-
-} // namespace
-
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 {
     Microsoft::WRL::ComPtr<IAccPropServices> services;
@@ -29,7 +20,8 @@ Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 
 void annotate(HWND control, const design::Control &design)
 {
-    const Microsoft::WRL::ComPtr<IAccPropServices> services = isAnnotated(design) ? accPropServices() : nullptr;
+    const bool annotated = design.accessibleName || design.description || design.kind == design::Kind::LiveText;
+    const Microsoft::WRL::ComPtr<IAccPropServices> services = annotated ? accPropServices() : nullptr;
     if (!services)
         return;
     if (design.accessibleName)
@@ -51,9 +43,8 @@ void clearAnnotations(HWND parent, std::span<const design::Control> controls)
     if (!services)
         return;
     const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, LiveSetting_Property_GUID};
-    for (std::size_t row = 0; row < controls.size(); ++row) {
-        if (isAnnotated(controls[row]))
-            services->ClearHwndProps(GetDlgItem(parent, controlId(controls[row].id)), DWORD(OBJID_CLIENT), CHILDID_SELF,
-                                     properties, int(std::size(properties)));
-    }
+    // Clearing what was never set succeeds, and changes nothing.
+    for (const design::Control &control : controls)
+        services->ClearHwndProps(GetDlgItem(parent, controlId(control.id)), DWORD(OBJID_CLIENT), CHILDID_SELF,
+                                 properties, int(std::size(properties)));
 }

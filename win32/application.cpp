@@ -18,11 +18,3 @@ void processMessage(MSG &message)
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
-
-int runMessageLoop()
-{
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-        processMessage(message);
-    return int(message.wParam);
-}

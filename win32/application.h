@@ -7,5 +7,3 @@ bool setUpApplication();
 // Hands a message to its window, with the keys that move between controls (Tab, the arrows in
 // the option group) handled as in a dialog box.
 void processMessage(MSG &message);
-// Runs until the calculator window is closed; returns the program's exit code.
-int runMessageLoop();

@@ -45,16 +45,3 @@ HBITMAP loadBanner(int width, int height)
     }
     return bitmap;
 }
-
-void drawBanner(HDC dc, HBITMAP banner, int x, int y)
-{
-    BITMAP size{};
-    if (!banner || !GetObjectW(banner, sizeof size, &size))
-        return;
-    const HDC memory = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(memory, banner);
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x, y, size.bmWidth, size.bmHeight, memory, 0, 0, size.bmWidth, size.bmHeight, blend);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-}

@@ -6,5 +6,3 @@
 // transparent colour lets the black behind it show. Screens of 1.5 times the base density and
 // more get it from the double-size artwork.
 HBITMAP loadBanner(int width, int height);
-// Draws `banner` at its own size at (x, y) of `dc`.
-void drawBanner(HDC dc, HBITMAP banner, int x, int y);

@@ -18,14 +18,6 @@ RECT scaledRect(int x, int y, int width, int height, UINT dpi)
     return {left, top, left + scaled(width, dpi), top + scaled(height, dpi)};
 }
 
-RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu)
-{
-    const UINT dpi = GetDpiForSystem();
-    RECT frame = scaledRect(window.clientX, window.clientY, window.clientWidth, window.clientHeight, dpi);
-    AdjustWindowRectExForDpi(&frame, style, hasMenu, 0, dpi);
-    return frame;
-}
-
 COLORREF colourRef(design::Colour colour)
 {
     return colour & design::systemFlag ? GetSysColor(int(colour & ~design::systemFlag)) : COLORREF(colour);
@@ -119,14 +111,8 @@ HFONT fontFor(const design::Font &font, UINT dpi)
     return handle = CreateFontIndirectW(&logFont);
 }
 
-struct WindowKind
-{
-    const wchar_t *className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-WindowKind windowKind(const design::Control &control)
+// The window class, style and extended style of a control.
+std::tuple<const wchar_t *, DWORD, DWORD> windowKind(const design::Control &control)
 {
     using design::Kind;
     const DWORD readOnly = control.flags & design::ReadOnly ? ES_READONLY : 0;
@@ -179,20 +165,6 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// Drawn by its window, a button answers the dialog manager as a plain button, which Enter does
-// not press: it answers as a push button, the default one while it has the focus, as in a
-// dialog box, so that Enter presses it as Space does; restyled as the focus moves, it stays drawn.
-LRESULT CALLBACK ownerDrawnButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_GETDLGCODE)
-        return DLGC_BUTTON | (GetFocus() == button ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
-    if (message == BM_SETSTYLE)
-        wParam = (wParam & ~WPARAM(BS_TYPEMASK)) | BS_OWNERDRAW;
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(button, ownerDrawnButtonProc, 0);
-    return DefSubclassProc(button, message, wParam, lParam);
-}
-
 // How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: its advance, or
 // further where its glyphs reach further as drawn. No metric tells that: Wine's Tahoma at 120
 // dpi draws "Intelligence:" 2 pixels past its advance although its colon reports no overhang.
@@ -235,15 +207,15 @@ void createControls(HWND parent, std::span<const design::Control> controls)
     bool groupOpen = false;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
-        const WindowKind kind = windowKind(control);
+        const auto [className, style, exStyle] = windowKind(control);
         // The option buttons make one group, which the arrow keys move in and Tab enters once;
         // whatever follows it starts the next.
         const bool option = control.kind == design::Kind::Option;
         const DWORD group = option != groupOpen || i == 0 ? WS_GROUP : 0;
         groupOpen = option;
         const DWORD firstOption = option && group ? WS_TABSTOP : 0;
-        const HWND child = CreateWindowExW(kind.exStyle, kind.className, control.caption,
-                                           WS_CHILD | WS_VISIBLE | kind.style | group | firstOption, 0, 0, 0, 0, parent,
+        const HWND child = CreateWindowExW(exStyle, className, control.caption,
+                                           WS_CHILD | WS_VISIBLE | style | group | firstOption, 0, 0, 0, 0, parent,
                                            reinterpret_cast<HMENU>(INT_PTR(controlId(control.id))), instance, nullptr);
         // Themed option buttons ignore the colours their window gives them.
         if (option)
@@ -252,8 +224,6 @@ void createControls(HWND parent, std::span<const design::Control> controls)
             SendMessageW(child, EM_LIMITTEXT, 4, 0);
         if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
-        if ((kind.style & BS_TYPEMASK) == BS_OWNERDRAW && control.kind == design::Kind::Button)
-            SetWindowSubclass(child, ownerDrawnButtonProc, 0, 0);
         annotate(child, control);
     }
 }

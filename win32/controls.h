@@ -16,8 +16,6 @@ constexpr int controlId(design::ControlId control) { return firstControlId + int
 
 inline int scaled(int pixelsAt96, UINT dpi) { return MulDiv(pixelsAt96, int(dpi), 96); }
 RECT scaledRect(int x, int y, int width, int height, UINT dpi);
-// The frame around a window whose client area opens where the design says on the primary screen.
-RECT windowFrame(const design::Window &window, DWORD style, bool hasMenu);
 
 inline std::wstring wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 
