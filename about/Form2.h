@@ -17,8 +17,6 @@ class Form2 : public QWidget, private design::AboutBoxFace
 public:
     explicit Form2(QWidget *parent = nullptr);
 
-    static const QString aboutText;
-
 private:
     void replace(std::size_t from, std::size_t to, std::u16string_view text) override;
     void cursorToStart() override;
@@ -28,9 +26,7 @@ private:
     void Timer1_Timer();
     void Command1_Click();
 
-    QTextEdit *rtf() const;
-
-    Controls controls;
+    QTextEdit *rtf = nullptr;
     QTimer Timer1{this};
     design::Typewriter typewriter{u'\n'};
 

@@ -2,7 +2,6 @@
 
 #include "Form2.h"
 #include "appinfo.h"
-#include "digitrule.h"
 #include "qtstrings.h"
 
 #include <QAccessible>
@@ -32,14 +31,6 @@ QPixmap banner(QSize size, qreal ratio)
     return art;
 }
 
-QAction *addItem(QMenu *menu, const char *name, const wchar_t *caption)
-{
-    QAction *item = menu->addAction(qtText(caption));
-    item->setObjectName(QLatin1StringView(name));
-    item->setMenuRole(QAction::NoRole);
-    return item;
-}
-
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -55,8 +46,8 @@ Form1::Form1(QWidget *parent)
     menuBar()->setObjectName(u"menubar"_s);
     QMenu *plus = menuBar()->addMenu(qtText(design::menuTitle));
     plus->setObjectName(u"plus"_s);
-    connect(addItem(plus, "about", design::aboutItem), &QAction::triggered, this, &Form1::about_Click);
-    connect(addItem(plus, "quit", design::quitItem), &QAction::triggered, this, &Form1::quit_Click);
+    plus->addAction(qtText(design::aboutItem), this, &Form1::about_Click)->setObjectName(u"about"_s);
+    plus->addAction(qtText(design::quitItem), this, &Form1::quit_Click)->setObjectName(u"quit"_s);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     resize(sizeHint());

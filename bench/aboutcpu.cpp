@@ -24,6 +24,7 @@
 
 #include "Form1.h"
 #include "Form2.h"
+#include "qtstrings.h"
 #include "application.h"
 
 #include <QApplication>
@@ -170,7 +171,7 @@ private:
         end.insertText(text.mid(typed++, 1));
     }
 
-    const QString text = QString(Form2::aboutText).replace(u"\r\n"_s, u"\n"_s);
+    const QString text = qtText(design::aboutText).replace(u"\r\n"_s, u"\n"_s);
     qsizetype typed = 0;
     QTimer timer;
 };

@@ -55,13 +55,11 @@ Number toNumber(std::u16string_view text, const NumberFormat &format)
         return Status::TypeMismatch;
 
     double value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value,
-                                              std::chars_format::fixed);
-    // Well formed but out of range: too large overflows, too small is as near to zero as a double gets.
-    if (error == std::errc::result_out_of_range)
+    // Well formed, so out of range is the one failure left: too large overflows, too small is as
+    // near to zero as a double gets.
+    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed).ec
+        == std::errc::result_out_of_range)
         return wholeNonZero ? Number(Status::Overflow) : Number(0.0);
-    if (error != std::errc() || end != ascii.data() + ascii.size())
-        return Status::TypeMismatch;
     return value;
 }
 

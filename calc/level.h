@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,12 @@ inline constexpr int skillPointsPerLevel = 15;
 // Reads the texts in the desktop's number format and writes the results in it.
 // On failure the result texts are empty: the caller shows them only on success.
 LevelResult computeLevel(const StatTexts &base, const StatTexts &wanted, const NumberFormat &format);
+
+// Whether a wanted-value box lets typed characters in: digits and backspace only. Each program
+// decides which of its keys make characters; pasted text never comes this way.
+inline bool wantedBoxTakes(std::u16string_view characters)
+{
+    return std::ranges::all_of(characters, [](char16_t c) { return c == u'\b' || (c >= u'0' && c <= u'9'); });
+}
 
 } // namespace calc

@@ -20,12 +20,6 @@ std::u16string spoken(Form1Control label, std::u16string_view value)
 
 } // namespace
 
-std::u16string_view runTimeErrorMessage(calc::Status failure)
-{
-    return failure == calc::Status::TypeMismatch ? u"Erreur d'exécution '13' :\n\nIncompatibilité de type"
-                                                 : u"Erreur d'exécution '6' :\n\nDépassement de capacité";
-}
-
 void calcul_Click(Form1Face &form)
 {
     const std::u16string texts[] = {form.text(force),  form.text(endu),  form.text(dext),  form.text(sag),  form.text(intel),

@@ -24,7 +24,11 @@ inline constexpr std::u16string_view aboutText =
 
 // A failure worded as the run-time error that players already know: "Erreur d'exécution '13' :",
 // a blank line, then its description.
-std::u16string_view runTimeErrorMessage(calc::Status failure);
+inline std::u16string_view runTimeErrorMessage(calc::Status failure)
+{
+    return failure == calc::Status::TypeMismatch ? u"Erreur d'exécution '13' :\n\nIncompatibilité de type"
+                                                 : u"Erreur d'exécution '6' :\n\nDépassement de capacité";
+}
 
 class Form1Face
 {

@@ -12,14 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 96, 128})
-        icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
-    return icon;
-}
-
 // Decoding the icon's six sizes for the first window took longer than anything else the program
 // adds to a bare Qt window before it appears, and its first frame does not show the icon: the
 // windows get it once the first of them has been drawn.
@@ -34,7 +26,12 @@ protected:
         if (event->type() == QEvent::Expose && watched->isWindowType()
             && static_cast<QWindow *>(watched)->isExposed()) {
             // Posted, so that it comes after the frame this expose is about to draw.
-            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(programIcon()); });
+            QTimer::singleShot(0, qApp, [] {
+                QIcon icon;
+                for (const int size : {16, 32, 48, 64, 96, 128})
+                    icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
+                QApplication::setWindowIcon(icon);
+            });
             qApp->removeEventFilter(this);
             deleteLater();
         }

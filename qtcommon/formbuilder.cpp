@@ -31,7 +31,6 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     case Kind::Line: {
         auto *line = new QFrame(client);
         line->setFrameShape(control.width > control.height ? QFrame::HLine : QFrame::VLine);
-        line->setFrameShadow(QFrame::Plain);
         line->setLineWidth(3);
         return line;
     }
@@ -51,7 +50,6 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     case Kind::RichText: {
         auto *box = new QTextEdit(client);
         box->setReadOnly(control.flags & design::ReadOnly);
-        box->setAcceptRichText(false);
         box->setUndoRedoEnabled(false);
         box->setTabChangesFocus(true);
         return box;

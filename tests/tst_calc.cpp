@@ -1,4 +1,3 @@
-#include "digitrule.h"
 #include "level.h"
 
 #include <QTest>

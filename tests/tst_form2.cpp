@@ -1,6 +1,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "guitest.h"
+#include "qtstrings.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -64,7 +65,7 @@ bool allWhite(const QTextDocument *document)
 // What the box shows: each CR LF, or a lone CR just typed, is a line break.
 QString shown(int typed)
 {
-    QString text = Form2::aboutText.left(typed);
+    QString text = qtText(design::aboutText).left(typed);
     text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     return text + u'|';
 }
@@ -76,7 +77,7 @@ void setAfresh(QTextEdit *box, int typed)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, Qt::white);
     box->setPalette(palette);
-    box->setPlainText(Form2::aboutText.left(typed) + u'|');
+    box->setPlainText(qtText(design::aboutText).left(typed) + u'|');
 }
 
 } // namespace
@@ -117,9 +118,9 @@ void TestForm2::cleanup()
 
 void TestForm2::aboutText_isSevenLinesOf256Characters()
 {
-    QCOMPARE(Form2::aboutText.size(), 256);
+    QCOMPARE(qtText(design::aboutText).size(), 256);
     QList<qsizetype> lengths;
-    for (const QStringView line : QStringView(Form2::aboutText).split(u"\r\n"))
+    for (const QStringView line : QStringView(qtText(design::aboutText)).split(u"\r\n"))
         lengths.append(line.size());
     QCOMPARE(lengths, (QList<qsizetype>{27, 66, 43, 52, 19, 27, 10}));
 }

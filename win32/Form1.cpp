@@ -3,7 +3,6 @@
 #include "accessibility.h"
 #include "appinfo.h"
 #include "banner.h"
-#include "digitrule.h"
 
 #include <commctrl.h>
 
