@@ -40,13 +40,6 @@ void aff(Form1Face &form, std::u16string_view level1Value)
     form.announce(spoken(Label2, level1Value));
 }
 
-void Typewriter::Form_Load()
-{
-    ticks = 0;
-    typedCount = 0;
-    typed.clear();
-}
-
 bool Typewriter::Timer1_Timer(AboutBoxFace &box)
 {
     ++ticks;

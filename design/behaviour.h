@@ -74,10 +74,10 @@ class Typewriter
 public:
     explicit Typewriter(char16_t lineBreak) : lineBreak(lineBreak) {}
 
-    void Form_Load();
+    // Each load of the window starts from nothing.
+    void Form_Load() { *this = Typewriter(lineBreak); }
     // Returns whether the text is complete: later ticks change nothing but the cursor.
     bool Timer1_Timer(AboutBoxFace &box);
-    const std::u16string &shown() const { return typed; }
 
     float ticks = 0; // stops growing at 2^24 ticks, long after the text is complete
 

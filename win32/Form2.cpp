@@ -10,15 +10,14 @@ namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The typed text's colour: white on the design's dark ground, or the desktop's window text.
-void paint(HWND box, LONG from, LONG to)
+// The colour of all the text and of whatever is typed after it: white on the design's dark
+// ground, or the desktop's window text.
+void paint(HWND box)
 {
     const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
-    CHARRANGE range{from, to};
-    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0,
                         colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text)};
-    SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 } // namespace
@@ -79,8 +78,7 @@ void Form2::OnSysColorChange()
     const HWND box = control(rtf);
     SendMessageW(box, EM_SETBKGNDCOLOR, 0,
                  LPARAM(colourRef(coloursOf(design::form2Controls[std::size_t(rtf)]).background)));
-    paint(box, 0, LONG(typewriter.shown().size()));
-    SendMessageW(box, EM_SETSEL, 0, 0);
+    paint(box);
 }
 
 void Form2::OnCommand(int id, int code)
@@ -114,15 +112,14 @@ void Form2::Command1_Click()
     ShowWindow(hwnd(), SW_HIDE);
 }
 
-// Only what differs from what the box holds is replaced, one character and the cursor at a
-// tick, and painted in the text's colour: the box shows what setting the whole text afresh would.
+// The cursor gives way to what the tick adds and the cursor, which take its colour: the box
+// shows what setting the whole text afresh would.
 void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
 {
     const HWND box = control(rtf);
     CHARRANGE replaced{LONG(from), LONG(to)};
     SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
     SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
-    paint(box, LONG(from), LONG(from + text.size()));
 }
 
 void Form2::cursorToStart()
