@@ -169,11 +169,6 @@ inline constexpr wchar_t menuTitle[] = L"Plus";
 inline constexpr wchar_t aboutItem[] = L"About";
 inline constexpr wchar_t quitItem[] = L"Quitter";
 
-// The banner's artwork at its own size; screens of 1.5 times that density and more draw the
-// double-size one.
-inline constexpr int bannerWidth = 220;
-inline constexpr int bannerHeight = 33;
-
 // The text box a label names: the one created right after it, if any.
 constexpr const Control *boxNamedBy(std::span<const Control> controls, std::size_t label)
 {

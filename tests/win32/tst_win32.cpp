@@ -349,8 +349,9 @@ TEST_CASE_FIXTURE(Calculator, "the calculator as designed: window, controls, men
     }
     BITMAP banner{};
     GetObjectW(form1.bannerBitmap(), sizeof banner, &banner);
-    CHECK(int(banner.bmWidth) == scaled(design::bannerWidth, dpi));
-    CHECK(int(banner.bmHeight) == scaled(design::bannerHeight, dpi));
+    const design::Control &image = design::form1Controls[std::size_t(design::Form1Control::Image1)];
+    CHECK(int(banner.bmWidth) == scaled(image.width, dpi));
+    CHECK(int(banner.bmHeight) == scaled(image.height, dpi));
 }
 
 // The controls Tab stops at, in table order: the boxes that take input, the buttons, the
