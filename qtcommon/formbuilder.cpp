@@ -130,11 +130,9 @@ Controls buildControls(QWidget *client, const design::Window &window, std::span<
             width = design::captionWidth(width, design::roomFor(table, controls.size(), window.clientWidth), int(std::ceil(ink.right())));
         }
         widget->setGeometry(control.x, control.y, width, control.height);
+        if (!controls.isEmpty() && design::boxNamedBy(table, std::size_t(controls.size() - 1)) == &control)
+            static_cast<QLabel *>(controls.back())->setBuddy(widget);
         controls.append(widget);
-    }
-    for (qsizetype row = 0; row < controls.size(); ++row) {
-        if (const design::Control *box = design::boxNamedBy(table, std::size_t(row)))
-            static_cast<QLabel *>(controls[row])->setBuddy(controls[qsizetype(box->id.row)]);
     }
     applyColours(client, window, controls, table);
     return controls;

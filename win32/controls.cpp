@@ -54,8 +54,6 @@ Colours coloursOf(const design::Control &control)
     using design::Kind;
     if (!highContrastOn() || control.background == design::noColour || control.kind == Kind::Picture)
         return {control.foreground, control.background};
-    constexpr design::Colour window = design::system(COLOR_WINDOW);
-    constexpr design::Colour windowText = design::system(COLOR_WINDOWTEXT);
     switch (control.kind) {
     case Kind::Line:
         return {design::noColour, design::system(COLOR_HIGHLIGHT)};
@@ -65,10 +63,10 @@ Colours coloursOf(const design::Control &control)
         // Disabled text in the desktop's grey, as long as that grey stays readable on its window.
         if ((control.flags & design::Disabled)
             && contrastRatio(GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOW)) >= 4.5)
-            return {design::system(COLOR_GRAYTEXT), window};
+            return {design::system(COLOR_GRAYTEXT), design::system(COLOR_WINDOW)};
         [[fallthrough]];
     default:
-        return {windowText, window};
+        return {design::system(COLOR_WINDOWTEXT), design::system(COLOR_WINDOW)};
     }
 }
 
