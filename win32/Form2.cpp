@@ -10,11 +10,12 @@ namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The colour of all the text and of whatever is typed after it: white on the design's dark
-// ground, or the desktop's window text.
+// The box's ground, and the colour of all its text and of whatever is typed after it: white on
+// the design's dark ground, or the desktop's window colours.
 void paint(HWND box)
 {
     const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
+    SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
     CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0,
                         colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text)};
     SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
@@ -63,10 +64,11 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void Form2::OnCreate()
 {
     createControls(hwnd(), design::form2Controls);
+    layOutControls(hwnd(), design::form2, design::form2Controls, GetDpiForWindow(hwnd()));
+    // The colours after the font: the end of the empty box takes both, and what is typed, theirs.
     OnSysColorChange();
     SendMessageW(control(rtf), EM_SETEVENTMASK, 0, ENM_SELCHANGE);
     SetWindowSubclass(control(rtf), rtfProc, 0, 0);
-    layOutControls(hwnd(), design::form2, design::form2Controls, GetDpiForWindow(hwnd()));
     typewriter.Form_Load();
     startTimer();
 }
@@ -75,10 +77,7 @@ void Form2::OnCreate()
 void Form2::OnSysColorChange()
 {
     followDesktopColours(hwnd(), design::form2Controls);
-    const HWND box = control(rtf);
-    SendMessageW(box, EM_SETBKGNDCOLOR, 0,
-                 LPARAM(colourRef(coloursOf(design::form2Controls[std::size_t(rtf)]).background)));
-    paint(box);
+    paint(control(rtf));
 }
 
 void Form2::OnCommand(int id, int code)

@@ -634,15 +634,20 @@ std::wstring typedText(std::size_t n)
     return text + L'|';
 }
 
-bool allWhite(HWND box)
+// All the typed text in white, in the box's own font.
+bool allWhiteInTheBoxFont(HWND box)
 {
     CHARRANGE all{0, LONG(boxText(box).size())};
     SendMessageW(box, EM_EXSETSEL, 0, LPARAM(&all));
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
+    CHARFORMAT2W format{}, boxFont{};
+    format.cbSize = boxFont.cbSize = sizeof format;
     SendMessageW(box, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+    SendMessageW(box, EM_GETCHARFORMAT, SCF_DEFAULT, LPARAM(&boxFont));
     SendMessageW(box, EM_SETSEL, 0, 0);
-    return (format.dwMask & CFM_COLOR) && !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == RGB(255, 255, 255);
+    const DWORD same = CFM_COLOR | CFM_FACE | CFM_SIZE | CFM_BOLD;
+    return (format.dwMask & same) == same && !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == RGB(255, 255, 255)
+           && std::wstring(format.szFaceName) == boxFont.szFaceName && format.yHeight == boxFont.yHeight
+           && (format.dwEffects & CFE_BOLD) == (boxFont.dwEffects & CFE_BOLD);
 }
 
 void tick(Form2 &about, int times)
@@ -661,7 +666,7 @@ TEST_CASE_FIXTURE(Calculator, "the about window types its text, hides, shows aga
     CHECK(GetWindow(first, GW_OWNER) == nullptr);
     const HWND box = about.control(rtf);
 
-    // Each tick adds one character behind the cursor, all in white.
+    // Each tick adds one character behind the cursor, all in white in the box's font.
     struct Row
     {
         const char *name;
@@ -682,7 +687,7 @@ TEST_CASE_FIXTURE(Calculator, "the about window types its text, hides, shows aga
         tick(about, row.ticks - ticked);
         ticked = row.ticks;
         CHECK(boxText(box) == typedText(row.typed));
-        CHECK(allWhite(box));
+        CHECK(allWhiteInTheBoxFont(box));
     }
     // Checking the colours selected the text: one more tick puts the cursor back.
     tick(about, 1);
