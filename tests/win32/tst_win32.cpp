@@ -973,11 +973,12 @@ TEST_CASE_FIXTURE(Calculator, "every caption shows whole, to its last inked colu
     }
 }
 
-HWND calculatorOf(DWORD process)
+// The window of `className` that `process` shows, once it shows it.
+HWND shownWindowOf(DWORD process, const wchar_t *className)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         HWND window = nullptr;
-        while ((window = FindWindowExW(nullptr, window, L"Form1", nullptr))) {
+        while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == process && IsWindowVisible(window))
@@ -1011,21 +1012,14 @@ TEST_CASE("the program ends as soon as its calculator window goes, whatever the 
         CHECK(starts);
         if (!starts)
             continue;
-        const HWND window = calculatorOf(started.dwProcessId);
+        const HWND window = shownWindowOf(started.dwProcessId, L"Form1");
         CHECK(window != nullptr); // the program shows its window
         for (const auto &[message, wParam] : row.messages) {
             if (message == 0) {
                 // Quitter of the about window, found as the user finds it.
-                Sleep(300);
-                HWND about = nullptr;
+                const HWND about = shownWindowOf(started.dwProcessId, L"Form2");
                 const int quitter = controlId(Command1);
-                while ((about = FindWindowExW(nullptr, about, L"Form2", nullptr))) {
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(about, &owner);
-                    if (owner == started.dwProcessId)
-                        PostMessageW(about, WM_COMMAND, MAKEWPARAM(quitter, BN_CLICKED),
-                                     LPARAM(GetDlgItem(about, quitter)));
-                }
+                PostMessageW(about, WM_COMMAND, MAKEWPARAM(quitter, BN_CLICKED), LPARAM(GetDlgItem(about, quitter)));
             } else {
                 PostMessageW(window, message, wParam, 0);
             }
