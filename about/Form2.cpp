@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "formbuilder.h"
 #include "qtstrings.h"
 
 #include <QPushButton>

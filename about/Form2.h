@@ -1,7 +1,6 @@
 #pragma once
 
 #include "behaviour.h"
-#include "formbuilder.h"
 
 #include <QTimer>
 #include <QWidget>
