@@ -20,15 +20,14 @@ using enum design::Form1Control;
 
 namespace {
 
-// High-density screens get the banner from the double-size artwork, brought to their exact
-// ratio, never blurred by scaling up.
-QPixmap banner(QSize size, qreal ratio)
+QPixmap banner(qreal ratio)
 {
-    QPixmap art(ratio > 1 ? u":/banner@2x.gif"_s : u":/banner.gif"_s);
-    if (const QSize onScreen = size * ratio; art.size() != onScreen)
-        art = art.scaled(onScreen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    art.setDevicePixelRatio(ratio);
-    return art;
+    const design::BannerArt art = design::bannerArt(ratio);
+    QPixmap pixmap(art.doubleSize ? u":/banner@2x.gif"_s : u":/banner.gif"_s);
+    if (art.rescaled)
+        pixmap = pixmap.scaled(art.width, art.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 } // namespace
@@ -41,7 +40,7 @@ Form1::Form1(QWidget *parent)
     controls = buildControls(client, design::form1, design::form1Controls);
     setCentralWidget(client);
     auto *image = static_cast<QLabel *>(control(Image1));
-    image->setPixmap(banner(image->size(), devicePixelRatio()));
+    image->setPixmap(banner(devicePixelRatio()));
 
     menuBar()->setObjectName(u"menubar"_s);
     QMenu *plus = menuBar()->addMenu(qtText(design::menuTitle));

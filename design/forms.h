@@ -169,6 +169,26 @@ inline constexpr wchar_t menuTitle[] = L"Plus";
 inline constexpr wchar_t aboutItem[] = L"About";
 inline constexpr wchar_t quitItem[] = L"Quitter";
 
+// Which banner artwork a screen of `scale` times the base density shows, and at what size in
+// its own pixels: above the base density the double-size picture, brought to size where it is
+// not already, so that no screen shows the small one blown up and blurred.
+struct BannerArt
+{
+    bool doubleSize;
+    int width, height;
+    bool rescaled; // smoothly, from the artwork's own size
+};
+
+constexpr BannerArt bannerArt(double scale)
+{
+    const Control &image = form1Controls[std::size_t(Form1Control::Image1)];
+    const bool doubleSize = scale > 1;
+    const int factor = doubleSize ? 2 : 1;
+    // Half a pixel rounds up, as the desktops round sizes.
+    const int width = int(image.width * scale + 0.5), height = int(image.height * scale + 0.5);
+    return {doubleSize, width, height, width != image.width * factor || height != image.height * factor};
+}
+
 // The text box a label names: the one created right after it, if any.
 constexpr const Control *boxNamedBy(std::span<const Control> controls, std::size_t label)
 {

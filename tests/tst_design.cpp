@@ -20,6 +20,8 @@ private slots:
     void windows_createAndTabInTableOrder();
     void labelRoom_stopsAtTheNextControlOrTheEdge_data();
     void labelRoom_stopsAtTheNextControlOrTheEdge();
+    void bannerArt_sharpAtEveryScale_data();
+    void bannerArt_sharpAtEveryScale();
 };
 
 void TestDesign::windows_createAndTabInTableOrder()
@@ -75,6 +77,30 @@ void TestDesign::labelRoom_stopsAtTheNextControlOrTheEdge()
     QFETCH(int, label);
     QFETCH(int, room);
     QCOMPARE(design::roomFor(design::form1Controls, std::size_t(label), design::form1.clientWidth), room);
+}
+
+void TestDesign::bannerArt_sharpAtEveryScale_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("doubleSize");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("rescaled");
+    QTest::newRow("96 dpi: the small picture as it is") << 1.0 << false << QSize(220, 33) << false;
+    QTest::newRow("120 dpi: the large one brought down") << 1.25 << true << QSize(275, 41) << true;
+    QTest::newRow("144 dpi: a half pixel rounds up") << 1.5 << true << QSize(330, 50) << true;
+    QTest::newRow("192 dpi: the large one as it is") << 2.0 << true << QSize(440, 66) << false;
+}
+
+void TestDesign::bannerArt_sharpAtEveryScale()
+{
+    QFETCH(double, scale);
+    QFETCH(bool, doubleSize);
+    QFETCH(QSize, size);
+    QFETCH(bool, rescaled);
+    const design::BannerArt art = design::bannerArt(scale);
+    QCOMPARE(art.doubleSize, doubleSize);
+    QCOMPARE(QSize(art.width, art.height), size);
+    QCOMPARE(art.rescaled, rescaled);
 }
 
 GUI_TEST_MAIN(TestDesign)

@@ -33,14 +33,13 @@ std::u16string localeText(LCTYPE item, std::u16string_view fallback)
 }
 
 // The banner from the program's resources at the picture's size, premultiplied: its one
-// transparent colour lets the black behind it show. Screens of 1.5 times the base density and
-// more get it from the double-size artwork.
+// transparent colour lets the black behind it show.
 HBITMAP loadBanner(UINT dpi)
 {
-    const design::Control &image = design::form1Controls[std::size_t(Image1)];
-    const int width = scaled(image.width, dpi);
-    const int height = scaled(image.height, dpi);
-    const wchar_t *resource = dpi * 2 >= 3 * 96 ? L"BANNER2X" : L"BANNER";
+    const design::BannerArt art = design::bannerArt(dpi / 96.0);
+    const int width = art.width;
+    const int height = art.height;
+    const wchar_t *resource = art.doubleSize ? L"BANNER2X" : L"BANNER";
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC found = FindResourceW(module, resource, RT_RCDATA);
     if (!found)
