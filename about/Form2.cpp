@@ -23,7 +23,7 @@ Form2::Form2(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
 
     Timer1.setObjectName(u"Timer1"_s);
-    Timer1.setInterval(50);
+    Timer1.setInterval(design::typingInterval);
     connect(&Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(static_cast<QPushButton *>(controls[qsizetype(Command1)]), &QPushButton::clicked, this,
             &Form2::Command1_Click);
@@ -55,7 +55,7 @@ void Form2::Command1_Click()
 }
 
 // Only what differs from what the box holds is replaced, one character and the cursor at a
-// tick, in white: the box shows what setting the whole text afresh would.
+// tick, in the box's text colour: the box shows what setting the whole text afresh would.
 void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
 {
     QTextCursor replaced(rtf->document());
@@ -64,9 +64,9 @@ void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
     replaced.beginEditBlock();
     replaced.setPosition(int(from));
     replaced.setPosition(int(to), QTextCursor::KeepAnchor);
-    QTextCharFormat white;
-    white.setForeground(Qt::white);
-    replaced.insertText(qtText(text), white);
+    QTextCharFormat typed;
+    typed.setForeground(qtColour(design::form2Controls[std::size_t(design::Form2Control::rtf)].foreground, palette()));
+    replaced.insertText(qtText(text), typed);
     replaced.endEditBlock();
     // Else painting the paragraph shapes its text again, as laying it out just did.
     rtf->document()->lastBlock().layout()->setCacheEnabled(true);

@@ -54,9 +54,7 @@ Form1::Form1(QWidget *parent)
 
     for (const auto id : {force2, endu2, dext2, sag2, intel2, calcul})
         control(id)->installEventFilter(this);
-    const std::pair<design::Form1Control, void (*)(design::Form1Face &)> clicks[] = {
-            {calcul, design::calcul_Click}, {x1, design::x1_Click}, {x2, design::x2_Click}, {x3, design::x3_Click}};
-    for (const auto &[button, handler] : clicks)
+    for (const auto &[button, handler] : design::form1Clicks)
         connect(static_cast<QAbstractButton *>(control(button)), &QAbstractButton::clicked, this,
                 [this, handler = handler] { handler(*this); });
 }

@@ -4,9 +4,11 @@
 // typewriter and the texts they show. Each program answers a face's questions with its own
 // widgets and wires its events to these handlers.
 
+#include "appinfo.h"
 #include "forms.h"
 #include "level.h"
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -19,8 +21,9 @@ inline constexpr std::u16string_view aboutText =
         u"- Le level auquel les stats sont atteintes,\r\n"
         u"- Et le nombre de points de compétences disponibles.\r\n"
         u"Sa sert toujours :p\r\n"
-        u"Email : vek@r7v.example.org\r\n"
+        u"Email : " APPINFO_EMAIL u"\r\n"
         u"Enjoy ! :)";
+static_assert(aboutText.size() == 256, "the contact address takes 19 characters of the about text");
 
 // A failure worded as the run-time error that players already know: "Erreur d'exécution '13' :",
 // a blank line, then its description.
@@ -54,10 +57,19 @@ inline void x1_Click(Form1Face &form) { aff(form, u"25"); }
 inline void x2_Click(Form1Face &form) { aff(form, u"30"); }
 inline void x3_Click(Form1Face &form) { aff(form, u"35"); }
 
+// Which control's click runs which handler.
+struct Click
+{
+    Form1Control control;
+    void (*handler)(Form1Face &);
+};
+inline constexpr Click form1Clicks[] = {
+        {Form1Control::calcul, calcul_Click}, {Form1Control::x1, x1_Click}, {Form1Control::x2, x2_Click}, {Form1Control::x3, x3_Click}};
+
 class AboutBoxFace
 {
 public:
-    // Replaces the characters from `from` to `to` with `text`, painted white.
+    // Replaces the characters from `from` to `to` with `text`, in the box's text colour.
     virtual void replace(std::size_t from, std::size_t to, std::u16string_view text) = 0;
     // Leaves nothing selected and the cursor at the start.
     virtual void cursorToStart() = 0;
@@ -65,6 +77,9 @@ public:
 protected:
     ~AboutBoxFace() = default;
 };
+
+// The typewriter's pace: a character every tick.
+inline constexpr std::chrono::milliseconds typingInterval{50};
 
 // Types the about text, a character a tick, behind a "|" cursor, telling the box only what
 // each tick adds. A rich-text box keeps each line break as the one character

@@ -51,6 +51,9 @@ enum Flags : unsigned {
     FourCharacters = 4, // the user types or pastes at most four characters
 };
 
+// How many characters the user may type or paste into a box; 0 for no limit of the design's.
+constexpr int typedLength(unsigned flags) { return flags & FourCharacters ? 4 : 0; }
+
 // Each window's controls, in table order: the code knows them by these names.
 enum class Form1Control {
     Label1, x1, x2, x3, Label2,
@@ -98,6 +101,7 @@ inline constexpr Window form2{"Form2", L"About !", 454, 210, 247, 167, noColour}
 
 namespace tables {
 
+inline constexpr wchar_t rebornCount[] = L"Nbre de Reborn:";
 inline constexpr wchar_t baseStat[] = L"Stat de base (lvl 1)";
 inline constexpr wchar_t wantedStat[] = L"Stat voulue";
 
@@ -108,10 +112,11 @@ using enum Form2Control;
 // label comes directly before the box on its row; labels and disabled boxes never take the
 // focus, so the focus visits the others in this order: x1 x2 x3 force2 … intel2 calcul.
 inline constexpr Control form1[] = {
-    {Label1, "Label1", Kind::Label, L"Nbre de Reborn:", 13, 48, 105, 17, tahoma9Bold, highlightText, black},
-    {x1, "x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText},
-    {x2, "x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText},
-    {x3, "x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black},
+    {Label1, "Label1", Kind::Label, rebornCount, 13, 48, 105, 17, tahoma9Bold, highlightText, black},
+    // Screen readers hear each option with the heading that says what it counts.
+    {x1, "x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText, 0, rebornCount},
+    {x2, "x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText, 0, rebornCount},
+    {x3, "x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black, 0, rebornCount},
     {Label2, "Label2", Kind::Label, L"Stat de base: (lvl 1)", 160, 48, 129, 17, tahoma9Bold, white, buttonText},
     {Label3_0, "Label3_0", Kind::Label, L"Force:", 160, 72, 65, 17, tahoma825, highlightText, black},
     {force, "force", Kind::TextBox, L"", 240, 72, 41, 19, desktopFont, windowBackground, windowFrame, Disabled | ReadOnly, baseStat},
@@ -150,7 +155,7 @@ inline constexpr Control form1[] = {
 // The box's text changes at every tick: screen readers call it by the window's title instead,
 // and read what it has typed as its text.
 inline constexpr Control form2[] = {
-    {rtf, "rtf", Kind::RichText, L"", 0, 0, 249, 137, tahoma825Bold, noColour, desktopBackground, ReadOnly, nullptr, L"About !"},
+    {rtf, "rtf", Kind::RichText, L"", 0, 0, 249, 137, tahoma825Bold, white, desktopBackground, ReadOnly, nullptr, design::form2.title},
     {Command1, "Command1", Kind::Button, L"Quitter", 64, 144, 113, 17, desktopFont, noColour, noColour},
 };
 

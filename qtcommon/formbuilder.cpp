@@ -42,7 +42,8 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
         auto *box = new QLineEdit(client);
         box->setEnabled(!(control.flags & design::Disabled));
         box->setReadOnly(control.flags & design::ReadOnly);
-        box->setMaxLength(control.flags & design::FourCharacters ? 4 : box->maxLength());
+        if (const int length = design::typedLength(control.flags))
+            box->setMaxLength(length);
         return box;
     }
     case Kind::Button:
@@ -57,6 +58,8 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     }
     return nullptr;
 }
+
+} // namespace
 
 // A desktop colour number as the palette role that plays its part.
 QColor qtColour(design::Colour colour, const QPalette &desktop)
@@ -75,6 +78,8 @@ QColor qtColour(design::Colour colour, const QPalette &desktop)
     default: return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
     }
 }
+
+namespace {
 
 // A scroll area, such as a text box, shows its viewport's background rather than its own.
 QPalette::ColorRole backgroundRole(const QWidget *widget)

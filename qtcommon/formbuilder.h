@@ -6,10 +6,15 @@
 
 #include <QList>
 
+class QColor;
+class QPalette;
 class QWidget;
 
 // A window's controls in the order of its design table, which is also their focus order.
 using Controls = QList<QWidget *>;
+
+// A design colour as the desktop's palette shows it.
+QColor qtColour(design::Colour colour, const QPalette &desktop);
 
 // Sizes `client` as the window's client area and makes the controls of `table` on it. Each label
 // is the buddy of the box it names, and grows to its caption's ink where the design leaves it room.

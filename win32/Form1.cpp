@@ -142,19 +142,16 @@ void Form1::OnCommand(int id, int code)
         return;
     // Enter on the button, which draws itself and so is no push button to the dialog manager,
     // comes as IDOK, as wherever no push button is the default.
-    const auto source = design::Form1Control(id - firstControlId);
-    if (source == calcul || (id == IDOK && GetFocus() == control(calcul)))
-        return design::calcul_Click(*this);
+    const auto source = id == IDOK && GetFocus() == control(calcul) ? calcul : design::Form1Control(id - firstControlId);
     // An option button that is not chosen also reports a click when it takes the focus, as
     // Windows and Wine 10 do, the first option as soon as the window opens: a preset runs only
     // for the option that is chosen.
-    const bool chosen = IsDlgButtonChecked(hwnd(), id) == BST_CHECKED;
-    if (source == x1 && chosen)
-        design::x1_Click(*this);
-    else if (source == x2 && chosen)
-        design::x2_Click(*this);
-    else if (source == x3 && chosen)
-        design::x3_Click(*this);
+    if (source != calcul && IsDlgButtonChecked(hwnd(), id) != BST_CHECKED)
+        return;
+    for (const auto &[button, handler] : design::form1Clicks) {
+        if (button == source)
+            handler(*this);
+    }
 }
 
 void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)

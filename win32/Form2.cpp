@@ -10,14 +10,13 @@ namespace {
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The box's ground, and the colour of all its text and of whatever is typed after it: white on
-// the design's dark ground, or the desktop's window colours.
+// The box's ground, and the colour of all its text and of whatever is typed after it: the
+// design's, or the desktop's window colours.
 void paint(HWND box)
 {
     const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
     SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
-    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0,
-                        colours.text == design::noColour ? RGB(255, 255, 255) : colourRef(colours.text)};
+    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0, colourRef(colours.text)};
     SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
@@ -129,7 +128,7 @@ void Form2::cursorToStart()
 void Form2::startTimer()
 {
     if (!timerRunning)
-        timerRunning = SetTimer(hwnd(), Timer1, 50, nullptr) != 0;
+        timerRunning = SetTimer(hwnd(), Timer1, UINT(design::typingInterval.count()), nullptr) != 0;
 }
 
 void Form2::stopTimer()

@@ -218,8 +218,8 @@ void createControls(HWND parent, std::span<const design::Control> controls)
         // Themed option buttons ignore the colours their window gives them.
         if (option)
             SetWindowTheme(child, L"", L"");
-        if (control.flags & design::FourCharacters)
-            SendMessageW(child, EM_LIMITTEXT, 4, 0);
+        if (const int length = design::typedLength(control.flags))
+            SendMessageW(child, EM_LIMITTEXT, WPARAM(length), 0);
         if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
         annotate(child, control);
