@@ -40,8 +40,8 @@ make_banner 220 33 banner.gif
 make_banner 440 66 banner@2x.gif
 
 # ----------------------------------------------------------------- icons
-# PNGs for Linux desktops, straight from the SVG.
-for size in 16 32 48 64 96 128; do
+# PNGs for Linux desktops, straight from the SVG, at the sizes CMakeLists.txt ships.
+for size in $(sed -n 's/^set(APP_ICON_SIZES \(.*\))$/\1/p' ../CMakeLists.txt); do
     rsvg-convert -w "$size" -h "$size" icon.svg -o "icon-$size.png"
 done
 

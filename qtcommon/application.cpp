@@ -28,7 +28,7 @@ protected:
             // Posted, so that it comes after the frame this expose is about to draw.
             QTimer::singleShot(0, qApp, [] {
                 QIcon icon;
-                for (const int size : {16, 32, 48, 64, 96, 128})
+                for (const int size : appinfo::iconSizes)
                     icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
                 QApplication::setWindowIcon(icon);
             });

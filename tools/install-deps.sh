@@ -13,13 +13,13 @@ set -eu
 # compositor with its X server, Qt's Wayland plugin and the session bus they run on. The
 # packages: git, which dates them by the last commit; the Windows installer's makers (wixl,
 # msibuild from msitools) and faketime, which pins the time they write; Debian's checkers
-# lintian and hardening-check (devscripts).
+# lintian and hardening-check (devscripts). The pictures: ImageMagick, and xdotool to drive the programs.
 packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
           desktop-file-utils appstream dpkg-dev clang
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 doctest-dev
           wine64 wine fonts-wine xvfb xauth locales
           mutter xwayland qt6-wayland dbus-daemon
-          git wixl msitools faketime lintian devscripts $*"
+          git wixl msitools faketime lintian devscripts imagemagick xdotool $*"
 
 # The web page, where the release's Emscripten can build it (3.1.69, Debian 13; not Debian 12's
 # 3.1.6): Emscripten, node and npm, which fetches the test's audit tool, Chromium, its driver

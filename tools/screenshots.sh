@@ -11,8 +11,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 qt_build=$(realpath -m "${1:-$top/build}")
 win_build=$(realpath -m "${2:-$top/build-win}")
 out=$(realpath -m "${3:-$top/dist/screenshots}")
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+eval "$(sh "$top/tools/wine.sh")"
 
 sh "$top/tools/install-deps.sh" imagemagick xdotool
 [ -x "$qt_build/app/d7aduzad" ] || { cmake -S "$top" -B "$qt_build" && cmake --build "$qt_build" -j2 --target d7aduzad; }

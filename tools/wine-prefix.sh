@@ -8,7 +8,7 @@ set -eu
 [ $# -eq 1 ] || { echo "usage: $0 PREFIX" >&2; exit 2; }
 prefix=$(realpath -m "$1")
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
+eval "$(sh "$(dirname "$0")/wine.sh")"
 
 [ -f "$prefix/.ready" ] && exit 0
 rm -rf "$prefix"
@@ -16,5 +16,5 @@ mkdir -p "$prefix"
 "$wine" wineboot --init </dev/null >/dev/null 2>&1
 cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/"
 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-/usr/lib/wine/wineserver -w
+"$wineserver" -w
 touch "$prefix/.ready"

@@ -69,8 +69,7 @@ exe() {
 
 msi() {
     name=$1 version=$2 publisher=$3 next=$4
-    wine=/usr/lib/wine/wine64
-    wineserver=/usr/lib/wine/wineserver
+    eval "$(sh "$top/tools/wine.sh")"
     x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -DUNICODE -D_UNICODE -municode -static \
         -o "$build/msi_check.exe" "$top/tests/packages/msi_check.cpp" -lmsi -lole32 -luuid
     # Wine's menu builder would copy the shortcut to this machine's own menus.

@@ -7,8 +7,7 @@ set -eu
 [ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath -m "$1")
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+eval "$(sh "$top/tools/wine.sh")"
 
 cmake -S "$top" -B "$build" --toolchain "$top/win32/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j2
