@@ -1,12 +1,11 @@
-// The calculator in a browser: the page is made from the design both desktop programs are
-// built from, and its events run their handlers.
+// The calculator in a browser: index.html holds the page's skeleton, and this fills it from the
+// design both desktop programs are built from and runs their handlers on its events.
 
 #include "behaviour.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/html5.h>
 
-#include <cwchar>
 #include <optional>
 #include <vector>
 
@@ -16,29 +15,31 @@ using namespace design;
 namespace {
 
 val document() { return val::global("document"); }
+val byId(const std::string &id) { return document().call<val>("getElementById", id); }
+std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
-val make(val parent, const char *tag, const std::string &id = {})
+// An attribute's value, a text or a number; no text (nullptr) leaves the attribute out.
+struct Value : val
+{
+    template <typename T> Value(const T *text) : val(text ? val(std::basic_string<T>(text)) : val()) {}
+    Value(int number) : val(number) {}
+};
+
+// An element in `parent`, with its attributes ("text" stands for its text).
+val make(val parent, const char *tag, std::initializer_list<std::pair<const char *, Value>> attributes = {})
 {
     val element = document().call<val>("createElement", std::string(tag));
-    if (!id.empty())
-        element.set("id", id);
-    if (!parent.isUndefined())
-        parent.call<void>("append", element);
+    for (const auto &[name, given] : attributes)
+        if (const val &value = given; std::string_view(name) == "text")
+            element.set("textContent", value);
+        else if (!value.isUndefined())
+            element.call<void>("setAttribute", std::string(name), value);
+    parent.call<void>("append", element);
     return element;
 }
 
-void attribute(val element, const char *name, val value) { element.call<void>("setAttribute", std::string(name), value); }
-
-void listen(val element, std::initializer_list<const char *> types)
-{
-    for (const char *type : types)
-        element.call<void>("addEventListener", std::string(type), val::module_property("on"));
-}
-
-std::string px(int pixels) { return std::to_string(pixels) + "px"; }
-
 // A design colour in CSS: a desktop colour as it usually looks, for a page cannot ask the
-// desktop for it. Under forced colours (high contrast) the browser puts the system's in place of all.
+// desktop. Under forced colours (high contrast) the browser puts the system's in place of all.
 std::string css(Colour colour)
 {
     switch (colour) {
@@ -47,104 +48,57 @@ std::string css(Colour colour)
     case windowBackground: case highlightText: colour = white; break;
     case windowFrame: case menuText: case buttonText: colour = black; break;
     }
-    std::string text = "#";
-    for (const int nibble : {1, 0, 3, 2, 5, 4})
-        text += "0123456789abcdef"[colour >> nibble * 4 & 15];
-    return text;
+    return "rgb(" + std::to_string(colour & 0xFF) + "," + std::to_string(colour >> 8 & 0xFF) + "," + std::to_string(colour >> 16 & 0xFF) + ")";
 }
 
-std::string cssFont(const Font &font)
+std::string style(const Control &c)
 {
-    return std::string(font.bold ? "bold " : "") + std::to_string(font.centipoints / 100.0) + "pt " + std::string(font.face, font.face + std::wcslen(font.face))
-           + ", \"Liberation Sans\", Arial, sans-serif";
+    std::string style = "left:" + px(c.x) + ";top:" + px(c.y) + ";width:" + px(c.width) + ";height:" + px(c.height);
+    if (const std::wstring_view face = c.font.face ? c.font.face : L""; !face.empty())
+        style += std::string(";font:") + (c.font.bold ? "bold " : "") + std::to_string(c.font.centipoints / 100.0) + "pt "
+                 + std::string(face.begin(), face.end()) + ",\"Liberation Sans\",Arial,sans-serif";
+    if (c.foreground != noColour)
+        style += ";color:" + css(c.foreground);
+    return c.background == noColour ? style : style + ";background:" + css(c.background);
 }
 
 // A window's client area and its controls, in table order, which is also the focus order.
 std::vector<val> build(val client, const Window &window, std::span<const Control> table)
 {
     client.set("className", "client");
-    client["style"].set("width", px(window.clientWidth));
-    client["style"].set("height", px(window.clientHeight));
-    if (window.background != noColour)
-        client["style"].set("background", css(window.background));
+    client["style"].set("cssText", "width:" + px(window.clientWidth) + ";height:" + px(window.clientHeight)
+                                           + (window.background == noColour ? "" : ";background:" + css(window.background)));
     std::vector<val> elements;
-    val group = val::undefined();
+    val group;
     for (const Control &c : table) {
-        const std::size_t row = elements.size();
-        const std::wstring caption = c.caption;
-        val element = val::undefined(), styled = val::undefined();
+        const Control *box = boxNamedBy(table, elements.size());
+        const int length = typedLength(c.flags);
+        val element, styled;
         switch (c.kind) {
-        case Kind::Picture:
-            element = make(client, "img", c.name);
-            element.set("src", "banner.gif");
-            element.set("srcset", "banner@2x.gif 2x");
-            element.set("alt", caption);
-            break;
-        case Kind::Line:
-            element = make(client, "div", c.name);
-            break;
-        case Kind::Label:
-            element = make(client, boxNamedBy(table, row) ? "label" : "div", c.name);
-            if (const Control *box = boxNamedBy(table, row))
-                element.set("htmlFor", std::string(box->name));
-            element.set("textContent", caption);
-            break;
+        case Kind::Picture: element = make(client, "img", {{"src", "banner.gif"}, {"srcset", "banner@2x.gif 2x"}, {"alt", c.caption}}); break;
+        case Kind::Line: element = make(client, "div"); break;
+        case Kind::Label: element = make(client, box ? "label" : "div", {{"for", box ? box->name : nullptr}, {"text", c.caption}}); break;
         case Kind::Option:
-            // The options are one group, named by the heading their description repeats.
-            if (group.isUndefined()) {
-                group = make(client, "div");
-                attribute(group, "role", val("radiogroup"));
-                attribute(group, "aria-label", val(std::wstring(c.description)));
-            }
+            // One group, named by the heading that the options' description repeats.
+            group = group.isUndefined() ? make(client, "div", {{"role", "radiogroup"}, {"aria-label", c.description}}) : group;
             styled = make(group, "label");
-            element = make(styled, "input", c.name);
-            element.set("type", "radio");
-            element.set("name", "options");
-            styled.call<void>("append", caption);
+            element = make(styled, "input", {{"type", "radio"}, {"name", "options"}});
+            styled.call<void>("append", std::wstring(c.caption));
             break;
         case Kind::TextBox:
-            element = make(client, "input", c.name);
-            element.set("disabled", bool(c.flags & Disabled));
-            element.set("readOnly", bool(c.flags & ReadOnly));
-            if (const int length = typedLength(c.flags)) {
-                element.set("maxLength", length);
-                element.set("inputMode", "numeric");
-                listen(element, {"keydown", "beforeinput"});
-            }
+            element = make(client, "input", {{"disabled", c.flags & Disabled ? "" : nullptr}, {"readonly", c.flags & ReadOnly ? "" : nullptr},
+                                             {"maxlength", length ? std::to_string(length).c_str() : nullptr},
+                                             {"inputmode", length ? "numeric" : nullptr}, {"aria-description", c.description}});
             break;
-        case Kind::Button:
-            element = make(client, "button", c.name);
-            element.set("textContent", caption);
-            break;
-        case Kind::RichText:
-            element = make(client, "textarea", c.name);
-            element.set("readOnly", bool(c.flags & ReadOnly));
-            break;
-        case Kind::LiveText:
-            element = make(client, "div", c.name);
-            attribute(element, "role", val("status"));
-            break;
+        case Kind::Button: element = make(client, "button", {{"text", c.caption}}); break;
+        case Kind::RichText: element = make(client, "textarea", {{"readonly", c.flags & ReadOnly ? "" : nullptr}, {"aria-label", c.accessibleName}}); break;
+        case Kind::LiveText: element = make(client, "div", {{"role", "status"}}); break;
         }
-        if (styled.isUndefined())
-            styled = element;
-        if (c.description && c.kind != Kind::Option)
-            attribute(element, "aria-description", val(std::wstring(c.description)));
-        if (c.accessibleName)
-            attribute(element, "aria-label", val(std::wstring(c.accessibleName)));
-        val style = styled["style"];
-        if (c.font.face)
-            style.set("font", cssFont(c.font));
-        if (c.foreground != noColour)
-            style.set("color", css(c.foreground));
-        if (c.background != noColour)
-            style.set("background", css(c.background));
-        int width = c.width;
-        if (c.kind == Kind::Label)
-            width = captionWidth(width, roomFor(table, row, window.clientWidth), styled["scrollWidth"].as<int>());
-        style.set("left", px(c.x));
-        style.set("top", px(c.y));
-        style.set("width", px(width));
-        style.set("height", px(c.height));
+        styled = styled.isUndefined() ? element : styled;
+        element.set("id", c.name);
+        styled["style"].set("cssText", style(c));
+        if (c.kind == Kind::Label) // grown to the caption's ink where there is room
+            styled["style"].set("width", px(captionWidth(c.width, roomFor(table, elements.size(), window.clientWidth), styled["scrollWidth"].as<int>())));
         elements.push_back(element);
     }
     return elements;
@@ -156,117 +110,61 @@ public:
     Page()
     {
         document().set("title", std::wstring(form1.title));
-        val main = make(document()["body"], "main");
-        // Named for those who find their way by headings; the page shows the title in its tab.
-        make(main, "h1").set("textContent", std::wstring(form1.title));
-        main["style"].set("width", px(form1.clientWidth));
-        val bar = make(main, "div", "menubar");
-        attribute(bar, "role", val("menubar"));
-        listen(bar, {"focusout"});
-        // The menu title and its menu are one item of the bar.
-        val item = make(bar, "div");
-        attribute(item, "role", val("none"));
-        menuItem(item, "plus", menuTitle, 0);
-        attribute(byId("plus"), "aria-haspopup", val("menu"));
-        attribute(byId("plus"), "aria-expanded", val(false));
-        menu = make(item, "div", "menu");
-        attribute(menu, "role", val("menu"));
-        attribute(menu, "aria-labelledby", val("plus"));
-        menu.set("hidden", true);
-        for (const auto &[id, caption] : menuItems)
-            menuItem(menu, id, caption, -1);
-
-        client = make(main, "div", form1.name);
-        form1Elements = build(client, form1, form1Controls);
-        for (const Click &click : form1Clicks)
-            listen(control(click.control), {"click"});
-
-        failure = make(main, "dialog", "failure");
-        attribute(failure, "aria-labelledby", val("failure-title"));
-        attribute(failure, "aria-describedby", val("failure-text"));
-        make(failure, "div", "failure-title").set("textContent", std::string(appinfo::name));
-        make(failure, "p", "failure-text");
-        val form = make(failure, "form");
-        form.set("method", "dialog");
-        make(form, "button").set("textContent", "OK");
-
-        if (val::global("navigator")["serviceWorker"].as<bool>())
-            val::global("navigator")["serviceWorker"].call<void>("register", std::string("sw.js"));
+        const val main = document().call<val>("querySelector", std::string("main"));
+        main["firstElementChild"].set("textContent", std::wstring(form1.title));
+        for (const auto &[id, caption] : {std::pair{"plus", menuTitle}, {"about", aboutItem}, {"quit", quitItem}})
+            byId(id).set("textContent", std::wstring(caption));
+        form1Elements = build(make(main, "div", {{"id", form1.name}}), form1, form1Controls);
+        // Every event of the page comes to on(), which tells them apart by their target.
+        for (const char *type : {"click", "keydown", "beforeinput", "focusout"})
+            document().call<void>("addEventListener", std::string(type), val::module_property("on"));
     }
 
     void on(val event)
     {
-        const std::string type = event["type"].as<std::string>(), id = event["currentTarget"]["id"].as<std::string>();
-        if (type == "beforeinput")
-            return typed(event);
-        if (type == "focusout") {
-            // The menu closes when the focus leaves the bar.
-            if (!byId("menubar").call<bool>("contains", event["relatedTarget"]))
-                openMenu(-1);
-            return;
-        }
-        if (type == "keydown")
-            return id == "plus" || id == "about" || id == "quit" ? menuKey(event, id) : wantedKey(event);
-        for (const Click &click : form1Clicks)
-            if (id == form1Controls[std::size_t(click.control)].name)
-                return click.handler(*this);
-        if (id == "plus")
-            openMenu(menu["hidden"].as<bool>() ? 0 : -1);
-        else if (id == "about" || id == "quit")
-            choose(id);
-        else if (id == "Command1")
-            hideAbout();
-        else if (id == "close")
-            unloadAbout();
-    }
-
-    void tick()
-    {
-        if (typewriter->Timer1_Timer(*this))
-            stopTimer();
+        const std::string type = event["type"].as<std::string>(), id = event["target"]["id"].as<std::string>();
+        const auto found = std::ranges::find(menuItems, id);
+        const int item = found == std::end(menuItems) ? -1 : int(found - menuItems);
+        const bool inMenu = id == "plus" || item >= 0;
+        if (inMenu && type == "keydown")
+            menuKey(event, item);
+        else if (inMenu && type == "focusout" && !byId("menubar").call<bool>("contains", event["relatedTarget"]))
+            openMenu(-1);
+        else if (inMenu && type == "click")
+            item < 0 ? openMenu(byId("menu")["hidden"].as<bool>() ? 0 : -1) : item == 0 ? about_Click() : quit_Click();
+        else if (type == "click") {
+            for (const Click &click : form1Clicks)
+                if (id == form1Controls[std::size_t(click.control)].name)
+                    return click.handler(*this);
+            if (id == form2Controls[std::size_t(Form2Control::Command1)].name || id == "close")
+                hideAbout(id == "close");
+        } else if (type != "focusout" && event["target"]["maxLength"].as<int>() > 0)
+            typed(event);
     }
 
 private:
-    static constexpr std::pair<const char *, const wchar_t *> menuItems[] = {{"about", aboutItem}, {"quit", quitItem}};
-    static constexpr int titleBarHeight = 18;
+    static constexpr const char *menuItems[] = {"about", "quit"};
 
-    static val byId(const char *id) { return document().call<val>("getElementById", std::string(id)); }
-    val control(Form1Control id) const { return form1Elements[std::size_t(id)]; }
-
-    void menuItem(val parent, const char *id, const wchar_t *caption, int tabIndex)
-    {
-        val item = make(parent, "div", id);
-        attribute(item, "role", val("menuitem"));
-        item.set("tabIndex", tabIndex);
-        item.set("textContent", std::wstring(caption));
-        listen(item, {"click", "keydown"});
-    }
-
-    // Opens the menu with the focus on its item `index`, or closes it for -1.
+    // Opens the menu with the focus on its item `index`; -1 closes it.
     void openMenu(int index)
     {
-        menu.set("hidden", index < 0);
-        attribute(byId("plus"), "aria-expanded", val(index >= 0));
+        byId("menu").set("hidden", index < 0);
+        byId("plus").call<void>("setAttribute", std::string("aria-expanded"), val(index >= 0));
         if (index >= 0)
-            byId(menuItems[index].first).call<void>("focus");
+            byId(menuItems[index]).call<void>("focus");
     }
 
-    // The keys of a menu bar as WAI-ARIA's pattern gives them.
-    void menuKey(val event, const std::string &id)
+    // The keys of WAI-ARIA's menu bar, on its title (`item` -1) or on an item of its menu.
+    void menuKey(val event, int item)
     {
         const std::string key = event["key"].as<std::string>();
         const int count = int(std::size(menuItems));
-        int at = 0;
-        while (at < count && id != menuItems[at].first)
-            ++at;
-        if (at == count && (key == "Enter" || key == " " || key == "ArrowDown"))
-            openMenu(0);
+        if (key == "ArrowDown" || (item < 0 && (key == "Enter" || key == " ")))
+            openMenu((item + 1) % count);
         else if (key == "ArrowUp")
-            openMenu(at == count ? count - 1 : (at + count - 1) % count);
-        else if (at < count && key == "ArrowDown")
-            openMenu((at + 1) % count);
-        else if (at < count && (key == "Enter" || key == " "))
-            choose(id);
+            openMenu((item + count - (item >= 0)) % count);
+        else if (key == "Enter" || key == " ")
+            event["target"].call<void>("click");
         else if (key == "Escape") {
             openMenu(-1);
             byId("plus").call<void>("focus");
@@ -275,147 +173,104 @@ private:
         event.call<void>("preventDefault");
     }
 
-    void choose(const std::string &id)
-    {
-        openMenu(-1);
-        id == "about" ? about_Click() : quit_Click();
-    }
-
-    // As on the desktop, Ctrl with a letter makes a control character, which the digit rule
-    // swallows (all but Ctrl+H, a backspace): Ctrl+V pastes nothing, while Shift+Insert does.
-    void wantedKey(val event)
-    {
-        const std::u16string key = event["key"].as<std::u16string>();
-        const char16_t letter = key.size() == 1 ? key[0] | 0x20 : 0;
-        if (event["ctrlKey"].as<bool>() && !event["altKey"].as<bool>() && letter >= u'a' && letter <= u'z'
-            && !calc::wantedBoxTakes(std::u16string(1, char16_t(letter & 0x1f))))
-            event.call<void>("preventDefault");
-    }
-
-    // Typed characters, from keys, input methods and on-screen keyboards alike, pass the digit
-    // rule; a paste or a drop comes in as it is, cut to the box's length.
+    // What is typed in a wanted box, from keys, input methods or on-screen keyboards, passes the
+    // digit rule; a paste or a drop comes in as it is. Ctrl and a letter make a control character,
+    // as on the desktop, which the rule swallows: Ctrl+V pastes nothing, while Shift+Insert does.
     void typed(val event)
     {
-        const std::string kind = event["inputType"].as<std::string>();
-        const val data = event["data"];
-        if (kind.starts_with("insert") && kind != "insertFromPaste" && kind != "insertFromDrop" && data.isString()
-            && !calc::wantedBoxTakes(data.as<std::u16string>()))
+        std::u16string characters;
+        if (event["type"].as<std::string>() == "keydown") {
+            const std::u16string key = event["key"].as<std::u16string>();
+            const char16_t letter = key.size() == 1 ? key[0] | 0x20 : 0;
+            if (event["ctrlKey"].as<bool>() && !event["altKey"].as<bool>() && letter >= u'a' && letter <= u'z')
+                characters = char16_t(letter & 0x1f);
+        } else if (const std::string kind = event["inputType"].as<std::string>(); kind != "insertFromPaste" && kind != "insertFromDrop")
+            characters = event["data"].isString() ? event["data"].as<std::u16string>() : u"";
+        if (!calc::wantedBoxTakes(characters))
             event.call<void>("preventDefault");
     }
 
-    std::u16string text(Form1Control box) const override { return control(box)["value"].as<std::u16string>(); }
-    void setText(Form1Control box, std::u16string_view text) override { control(box).set("value", std::u16string(text)); }
+    std::u16string text(Form1Control box) const override { return form1Elements[std::size_t(box)]["value"].as<std::u16string>(); }
+    void setText(Form1Control box, std::u16string_view text) override { form1Elements[std::size_t(box)].set("value", std::u16string(text)); }
 
     calc::NumberFormat numberFormat() const override
     {
         val options = val::object();
         options.set("signDisplay", "always");
         const val format = val::global("Intl")["NumberFormat"].new_(val::global("navigator")["language"], options);
-        calc::NumberFormat parts;
-        for (const double number : {-1.5, 1.0}) {
-            const val list = format.call<val>("formatToParts", number);
-            for (int i = 0; i < list["length"].as<int>(); ++i) {
-                const std::string type = list[i]["type"].as<std::string>();
-                const std::u16string value = list[i]["value"].as<std::u16string>();
-                if (type == "decimal") parts.decimalPoint = value;
-                if (type == "minusSign") parts.negativeSign = value;
-                if (type == "plusSign") parts.positiveSign = value;
-            }
-        }
-        return parts;
+        const val parts = format.call<val>("formatToParts", -1.5).call<val>("concat", format.call<val>("formatToParts", 1));
+        calc::NumberFormat number;
+        for (int i = 0; i < parts["length"].as<int>(); ++i)
+            for (auto [type, part] : {std::pair{"decimal", &number.decimalPoint}, {"minusSign", &number.negativeSign}, {"plusSign", &number.positiveSign}})
+                *part = parts[i]["type"].as<std::string>() == type ? parts[i]["value"].as<std::u16string>() : *part;
+        return number;
     }
 
     // Dismissed, the dialog gives the focus back to where it was, and everything typed is in place.
     void reportFailure(calc::Status status) override
     {
         byId("failure-text").set("textContent", std::u16string(runTimeErrorMessage(status)));
-        failure.call<void>("showModal");
+        byId("failure").call<void>("showModal");
     }
 
     // A new text each time, so that a repeated one is heard again.
-    void announce(std::u16string_view text) override { control(Form1Control::annonce).call<void>("replaceChildren", std::u16string(text)); }
+    void announce(std::u16string_view text) override { form1Elements[std::size_t(Form1Control::annonce)].call<void>("replaceChildren", std::u16string(text)); }
 
-    void replace(std::size_t from, std::size_t to, std::u16string_view text) override
-    {
-        rtf().call<void>("setRangeText", std::u16string(text), from, to);
-    }
-    void cursorToStart() override { rtf().call<void>("setSelectionRange", 0, 0); }
-
-    val rtf() const { return byId(form2Controls[std::size_t(Form2Control::rtf)].name); }
+    void replace(std::size_t from, std::size_t to, std::u16string_view text) override { rtf.call<void>("setRangeText", std::u16string(text), from, to); }
+    void cursorToStart() override { rtf.call<void>("setSelectionRange", 0, 0); }
 
     // Loads the about window on first use, or shows it as it was left.
     void about_Click()
     {
+        openMenu(-1);
         if (!typewriter) {
-            about = make(client, "div", form2.name);
-            attribute(about, "role", val("dialog"));
-            attribute(about, "aria-labelledby", val("about-title"));
-            about["style"].set("left", px(form2.clientX - form1.clientX));
-            about["style"].set("top", px(form2.clientY - form1.clientY - titleBarHeight));
-            val title = make(about, "div", "about-title");
-            title.set("textContent", std::wstring(form2.title));
-            val close = make(about, "button", "close");
-            attribute(close, "aria-label", val("Fermer"));
-            listen(close, {"click"});
-            const std::vector<val> elements = build(make(about, "div"), form2, form2Controls);
-            listen(elements[std::size_t(Form2Control::Command1)], {"click"});
-            typewriter.emplace(u'\n');
-            typewriter->Form_Load();
-            timer = emscripten_set_interval([](void *page) { static_cast<Page *>(page)->tick(); },
-                                            double(typingInterval.count()), this);
+            about = make(byId(form1.name), "div", {{"id", form2.name}, {"role", "dialog"}, {"aria-label", form2.title}});
+            make(make(about, "div", {{"id", "about-title"}, {"text", form2.title}}), "button", {{"id", "close"}, {"aria-label", "Fermer"}});
+            rtf = build(make(about, "div"), form2, form2Controls)[std::size_t(Form2Control::rtf)];
+            about["style"].set("cssText", "left:" + px(form2.clientX - form1.clientX) + ";top:" + px(form2.clientY - form1.clientY));
+            typewriter.emplace(u'\n').Form_Load();
+            timer = emscripten_set_interval([](void *self) {
+                if (Page &page = *static_cast<Page *>(self); page.typewriter->Timer1_Timer(page))
+                    emscripten_clear_interval(page.timer);
+            }, double(typingInterval.count()), this);
         }
         about.set("hidden", false);
-        rtf().call<void>("focus");
+        rtf.call<void>("focus");
     }
 
-    void hideAbout()
+    // "Quitter" hides the window, its close box unloads it.
+    void hideAbout(bool unload)
     {
         about.set("hidden", true);
-        byId("plus").call<void>("focus");
-    }
-
-    void stopTimer()
-    {
-        if (timer)
-            emscripten_clear_interval(*timer);
-        timer.reset();
-    }
-
-    void unloadAbout()
-    {
-        stopTimer();
-        typewriter.reset();
-        about.call<void>("remove");
+        if (unload) {
+            emscripten_clear_interval(timer);
+            typewriter.reset();
+            about.call<void>("remove");
+        }
         byId("plus").call<void>("focus");
     }
 
     // At once, as far as a page can: every window and timer goes, and the tab too where the
-    // browser lets a page close it.
+    // browser lets a page close it; else the page says so.
     void quit_Click()
     {
-        stopTimer();
-        val line = make(val::undefined(), "p");
-        document()["body"].call<void>("replaceChildren", line);
-        line.set("textContent", std::u16string(u"Le programme est terminé. "));
-        val again = make(line, "a");
-        again.set("href", "./");
-        again.set("textContent", "Le relancer");
+        openMenu(-1);
+        emscripten_clear_interval(timer);
+        document()["body"].call<void>("replaceChildren", byId("ended")["content"]);
         val::global("window").call<void>("close");
     }
 
-    val menu = val::undefined(), client = val::undefined(), failure = val::undefined(), about = val::undefined();
+    val about, rtf;
     std::vector<val> form1Elements;
     std::optional<Typewriter> typewriter;
-    std::optional<long> timer;
+    long timer = 0; // clearing one that has ended, or none, does nothing
 };
 
 std::optional<Page> page;
 
-void on(val event) { page->on(event); }
-
 } // namespace
 
-EMSCRIPTEN_BINDINGS(page) { emscripten::function("on", &on); }
+EMSCRIPTEN_BINDINGS(page) { emscripten::function("on", +[](val event) { page->on(event); }); }
 
 int main()
 {
