@@ -1,6 +1,6 @@
 """The calculator's page in Debian's headless Chromium, driven with real keys and clicks.
 Usage: python3 test_web.py SITE_DIR AXE_JS"""
-import functools, http.server, sys, threading, unittest
+import functools, http.server, pathlib, sys, threading, unittest
 from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
@@ -33,6 +33,7 @@ class Page(unittest.TestCase):
     def tearDownClass(cls):
         cls.driver.quit()
         cls.server.shutdown()
+        cls.server.server_close()
 
     def setUp(self):
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
@@ -175,7 +176,7 @@ class Page(unittest.TestCase):
     def test_axe_finds_nothing_in_either_window(self):
         for window in ("Form1", "Form2"):
             with self.subTest(window=window):
-                self.about() if window == "Form2" else self.js(open(AXE).read())
+                self.about() if window == "Form2" else self.js(pathlib.Path(AXE).read_text())
                 result = self.driver.execute_async_script("axe.run(document).then(arguments[0])")
                 self.assertEqual([(v["id"], [n["target"] for n in v["nodes"]]) for v in result["violations"]], [])
 
