@@ -161,6 +161,13 @@ class Page(unittest.TestCase):
         self.driver.find_element(By.LINK_TEXT, "Le relancer").click()
         WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.ID, "calcul"))
 
+    def test_screen_readers_name_every_box_and_the_option_group(self):
+        self.about()
+        for selector, name in [("#force", "Force:"), ("#intel2", "Intelligence:"), ("#final", "Level Final :"), ("#comp", "Pts de Compétences :"),
+                               ("[role=radiogroup]", "Nbre de Reborn:"), ("#x1", "x1"), ("#rtf", "About !")]:
+            with self.subTest(selector=selector):
+                self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, selector).accessible_name, name)
+
     def test_every_caption_is_whole(self):
         for id in self.js("return [...document.querySelectorAll('label, .client > div')].map(e => e.id).filter(Boolean)"):
             with self.subTest(id=id):
