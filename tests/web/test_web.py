@@ -25,15 +25,10 @@ class Page(unittest.TestCase):
         cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(quiet, directory=SITE))
         threading.Thread(target=cls.server.serve_forever, daemon=True).start()
         options = webdriver.ChromeOptions()
-        for argument in ("--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=800,600"):
-            options.add_argument(argument)
+        options.arguments.extend(["--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--window-size=800,600"])
         cls.driver = webdriver.Chrome(options=options, service=webdriver.ChromeService("/usr/bin/chromedriver"))
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.server.shutdown()
-        cls.server.server_close()
+        for cleanup in (cls.server.server_close, cls.server.shutdown, cls.driver.quit):
+            cls.addClassCleanup(cleanup)
 
     def setUp(self):
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
@@ -43,17 +38,10 @@ class Page(unittest.TestCase):
         self.js("window.heard = []; new MutationObserver(m => m.forEach(r => r.addedNodes.forEach(n => heard.push(n.textContent))))"
                 ".observe(document.querySelector('[role=status]'), {childList: true})")
 
-    def js(self, script, *args):
-        return self.driver.execute_script(script, *args)
-
-    def el(self, id):
-        return self.driver.find_element(By.ID, id)
-
-    def value(self, id):
-        return self.el(id).get_attribute("value")
-
-    def focused(self):
-        return self.js("return document.activeElement.id")
+    def js(self, script, *args): return self.driver.execute_script(script, *args)
+    def el(self, id): return self.driver.find_element(By.ID, id)
+    def value(self, id): return self.el(id).get_attribute("value")
+    def focused(self): return self.js("return document.activeElement.id")
 
     def keys(self, *keys):
         """Each key, or each (modifier, key) chord, in turn."""
