@@ -18,11 +18,10 @@ val document() { return val::global("document"); }
 val byId(const std::string &id) { return document().call<val>("getElementById", id); }
 std::string px(int pixels) { return std::to_string(pixels) + "px"; }
 
-// An attribute's value, a text or a number; no text (nullptr) leaves the attribute out.
+// An attribute's value, narrow or wide; none (nullptr) leaves the attribute out.
 struct Value : val
 {
     template <typename T> Value(const T *text) : val(text ? val(std::basic_string<T>(text)) : val()) {}
-    Value(int number) : val(number) {}
 };
 
 // An element in `parent`, with its attributes ("text" stands for its text).
@@ -72,11 +71,10 @@ std::vector<val> build(val client, const Window &window, std::span<const Control
     val group;
     for (const Control &c : table) {
         const Control *box = boxNamedBy(table, elements.size());
-        const int length = typedLength(c.flags);
         val element, styled;
         switch (c.kind) {
         case Kind::Picture: element = make(client, "img", {{"src", "banner.gif"}, {"srcset", "banner@2x.gif 2x"}, {"alt", c.caption}}); break;
-        case Kind::Line: element = make(client, "div"); break;
+        case Kind::Line: case Kind::LiveText: element = make(client, "div", {{"role", c.kind == Kind::LiveText ? "status" : nullptr}}); break;
         case Kind::Label: element = make(client, box ? "label" : "div", {{"for", box ? box->name : nullptr}, {"text", c.caption}}); break;
         case Kind::Option:
             // One group, named by the heading that the options' description repeats.
@@ -87,20 +85,23 @@ std::vector<val> build(val client, const Window &window, std::span<const Control
             break;
         case Kind::TextBox:
             element = make(client, "input", {{"disabled", c.flags & Disabled ? "" : nullptr}, {"readonly", c.flags & ReadOnly ? "" : nullptr},
-                                             {"maxlength", length ? std::to_string(length).c_str() : nullptr},
-                                             {"inputmode", length ? "numeric" : nullptr}, {"aria-description", c.description}});
+                                             {"maxlength", typedLength(c.flags) ? std::to_string(typedLength(c.flags)).c_str() : nullptr},
+                                             {"inputmode", typedLength(c.flags) ? "numeric" : nullptr}, {"aria-description", c.description}});
             break;
         case Kind::Button: element = make(client, "button", {{"text", c.caption}}); break;
         case Kind::RichText: element = make(client, "textarea", {{"readonly", c.flags & ReadOnly ? "" : nullptr}, {"aria-label", c.accessibleName}}); break;
-        case Kind::LiveText: element = make(client, "div", {{"role", "status"}}); break;
         }
         styled = styled.isUndefined() ? element : styled;
         element.set("id", c.name);
         styled["style"].set("cssText", style(c));
-        if (c.kind == Kind::Label) // grown to the caption's ink where there is room
-            styled["style"].set("width", px(captionWidth(c.width, roomFor(table, elements.size(), window.clientWidth), styled["scrollWidth"].as<int>())));
-        elements.push_back(element);
+        elements.push_back(styled);
     }
+    // Labels grow to their caption's ink where there is room, all measured in one layout.
+    std::vector<int> inks;
+    std::ranges::transform(elements, std::back_inserter(inks), [](const val &element) { return element["scrollWidth"].as<int>(); });
+    for (std::size_t row = 0; row < table.size(); ++row)
+        if (table[row].kind == Kind::Label)
+            elements[row]["style"].set("width", px(captionWidth(table[row].width, roomFor(table, row, window.clientWidth), inks[row])));
     return elements;
 }
 
@@ -224,10 +225,10 @@ private:
     {
         openMenu(-1);
         if (!typewriter) {
-            about = make(byId(form1.name), "div", {{"id", form2.name}, {"role", "dialog"}, {"aria-label", form2.title}});
+            const std::string place = "left:" + px(form2.clientX - form1.clientX) + ";top:" + px(form2.clientY - form1.clientY);
+            about = make(byId(form1.name), "div", {{"id", form2.name}, {"role", "dialog"}, {"aria-label", form2.title}, {"style", place.c_str()}});
             make(make(about, "div", {{"id", "about-title"}, {"text", form2.title}}), "button", {{"id", "close"}, {"aria-label", "Fermer"}});
             rtf = build(make(about, "div"), form2, form2Controls)[std::size_t(Form2Control::rtf)];
-            about["style"].set("cssText", "left:" + px(form2.clientX - form1.clientX) + ";top:" + px(form2.clientY - form1.clientY));
             typewriter.emplace(u'\n').Form_Load();
             timer = emscripten_set_interval([](void *self) {
                 if (Page &page = *static_cast<Page *>(self); page.typewriter->Timer1_Timer(page))
@@ -254,7 +255,6 @@ private:
     // browser lets a page close it; else the page says so.
     void quit_Click()
     {
-        openMenu(-1);
         emscripten_clear_interval(timer);
         document()["body"].call<void>("replaceChildren", byId("ended")["content"]);
         val::global("window").call<void>("close");
