@@ -61,7 +61,7 @@ std::string style(const Control &c)
     return c.background == noColour ? style : style + ";background:" + css(c.background);
 }
 
-// A window's client area and its controls, in table order, which is also the focus order.
+// A window's client area and its controls in table order, the focus order; an option's label stands for it.
 std::vector<val> build(val client, const Window &window, std::span<const Control> table)
 {
     client.set("className", "client");
