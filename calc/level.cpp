@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <variant>
 
@@ -46,20 +48,21 @@ Number toNumber(std::u16string_view text, const NumberFormat &format)
         consume(text, format.positiveSign);
     ascii += '0';
     std::size_t digits = takeDigits(text, ascii);
-    const bool wholeNonZero = ascii.find_first_of("123456789") != std::string::npos;
-    ascii += '.';
+    // The C library's reader, which every C++ library has for doubles (not all have a
+    // floating-point from_chars), takes the decimal point of the C locale: a Qt program sets
+    // it from the desktop's.
+    ascii += std::localeconv()->decimal_point;
     if (consume(text, format.decimalPoint))
         digits += takeDigits(text, ascii);
     ascii += '0';
     if (digits == 0 || !text.empty())
         return Status::TypeMismatch;
 
-    double value = 0;
-    // Well formed, so out of range is the one failure left: too large overflows, too small is as
-    // near to zero as a double gets.
-    if (std::from_chars(ascii.data(), ascii.data() + ascii.size(), value, std::chars_format::fixed).ec
-        == std::errc::result_out_of_range)
-        return wholeNonZero ? Number(Status::Overflow) : Number(0.0);
+    // Well formed, so out of range is the one failure left: too large reads as infinity, too
+    // small as near to zero as a double gets.
+    const double value = std::strtod(ascii.c_str(), nullptr);
+    if (std::isinf(value))
+        return Status::Overflow;
     return value;
 }
 

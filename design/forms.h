@@ -28,6 +28,9 @@ inline constexpr Colour menuText = system(7);
 inline constexpr Colour highlight = system(13);
 inline constexpr Colour highlightText = system(14);
 inline constexpr Colour buttonText = system(18);
+// Where there is no desktop colour to take (Linux desktops, web pages): a dark navy, on which
+// the about box's white text reads.
+inline constexpr Colour desktopBackgroundStandIn = rgb(0x0b, 0x25, 0x45);
 
 // A live text shows nothing: screen readers announce its text when the program changes it.
 enum class Kind { Picture, Line, Label, Option, TextBox, Button, RichText, LiveText };

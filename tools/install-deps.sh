@@ -21,6 +21,16 @@ packages="g++ make cmake qt6-base-dev fonts-liberation2 fonts-dejavu-core
           mutter xwayland qt6-wayland dbus-daemon
           git wixl msitools faketime lintian devscripts imagemagick xdotool $*"
 
+# The web page, where the release's Emscripten can build it (3.1.69, Debian 13; not Debian 12's
+# 3.1.6): Emscripten, node and npm, which fetches the test's audit tool, Chromium, its driver
+# and Selenium.
+web_packages() {
+    candidate=$(apt-cache policy emscripten 2>/dev/null | sed -n 's/^ *Candidate: //p')
+    if [ -n "$candidate" ] && [ "$candidate" != "(none)" ] && dpkg --compare-versions "$candidate" ge 3.1.69; then
+        echo "emscripten nodejs npm chromium chromium-driver python3-selenium"
+    fi
+}
+
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
 offered() { apt-cache policy "$1" 2>/dev/null | grep -q 'Candidate: [^(]'; }
 
@@ -43,7 +53,7 @@ clang_runtime() {
 missing_packages() {
     runtime=$(clang_runtime)
     missing=""
-    for package in $packages $runtime; do
+    for package in $packages $runtime $(web_packages); do
         installed "$package" || missing="$missing $package"
     done
 }
