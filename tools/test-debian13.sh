@@ -128,6 +128,13 @@ if [ "$use_cache" = 1 ]; then
     mounted+=("$root/var/cache/apt/archives")
 fi
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+# The certificates this machine trusts beyond Debian's own, such as a proxy's: the root's
+# certificate store takes them in when apt installs it, and npm, which fetches the web test's
+# packages, checks the registry against that store.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 
 git clone --quiet --no-hardlinks --no-checkout "$source_dir" "$root/root/d7aduzad"
 git -C "$root/root/d7aduzad" checkout --quiet --detach "$commit"
