@@ -79,10 +79,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Form1::OnCreate()
 {
-    createControls(hwnd(), design::form1Controls);
+    const UINT dpi = GetDpiForWindow(hwnd());
+    createControls(hwnd(), design::form1, design::form1Controls, dpi);
     for (const auto box : {force2, endu2, dext2, sag2, intel2})
         SetWindowSubclass(control(box), wantedBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    layOut(GetDpiForWindow(hwnd()));
+    banner = loadBanner(dpi);
 }
 
 void Form1::OnCommand(int id, int code)
