@@ -166,7 +166,9 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
 // How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: its advance, or
 // further where its glyphs reach further as drawn. No metric tells that: Wine's Tahoma at 120
 // dpi draws "Intelligence:" 2 pixels past its advance although its colon reports no overhang.
-int inkWidth(HFONT font, const wchar_t *caption)
+// A glyph hangs over the advance by less than the font's height: a caption whose advance leaves
+// that much of `designed` free fits, and is not drawn.
+int inkWidth(HFONT font, const wchar_t *caption, int designed)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldFont = SelectObject(dc, font);
@@ -178,7 +180,8 @@ int inkWidth(HFONT font, const wchar_t *caption)
     const int width = extent.cx + extent.cy;
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -extent.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void *bits = nullptr;
-    if (const HBITMAP bitmap = extent.cy > 0 ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr) {
+    const bool couldExceed = width > designed && extent.cy > 0;
+    if (const HBITMAP bitmap = couldExceed ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr) {
         const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
         PatBlt(dc, 0, 0, width, extent.cy, WHITENESS);
         SetBkMode(dc, TRANSPARENT);
@@ -205,7 +208,7 @@ RECT placeOf(const design::Window &window, std::span<const design::Control> cont
     if (control.kind == design::Kind::Label) {
         const int designed = place.right - place.left;
         const int room = scaled(design::roomFor(controls, i, window.clientWidth), dpi);
-        place.right = place.left + design::captionWidth(designed, room, inkWidth(font, control.caption));
+        place.right = place.left + design::captionWidth(designed, room, inkWidth(font, control.caption, designed));
     }
     return place;
 }
