@@ -218,6 +218,7 @@ RECT placeOf(const design::Window &window, std::span<const design::Control> cont
 void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const Annotator annotator(controls);
     bool groupOpen = false;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
@@ -244,7 +245,7 @@ void createControls(HWND parent, const design::Window &window, std::span<const d
             SendMessageW(child, EM_LIMITTEXT, 4, 0);
         if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
-        annotate(child, control);
+        annotator.annotate(child, control);
     }
 }
 
