@@ -24,7 +24,7 @@ namespace {
 
 bool annotated(const design::Control &design)
 {
-    return design.accessibleName || design.description || design.kind == design::Kind::LiveText;
+    return design.accessibleName || design.description || design.group || design.kind == design::Kind::LiveText;
 }
 
 } // namespace
@@ -40,9 +40,9 @@ void Annotator::annotate(HWND control, const design::Control &design) const
         return;
     if (design.accessibleName)
         services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, design.accessibleName);
-    if (design.description)
-        services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                 design.description);
+    // An option's caption says which it is, its group's heading what it counts.
+    if (const wchar_t *description = design.description ? design.description : design.group)
+        services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION, description);
     if (design.kind == design::Kind::LiveText) {
         VARIANT polite{};
         polite.vt = VT_I4;

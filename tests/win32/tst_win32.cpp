@@ -868,6 +868,10 @@ TEST_CASE("screen readers get the about box's fixed name and the statistic boxes
                 CHECK(services.asked(controlOf(window, row), PROPID_ACC_DESCRIPTION, design.description));
                 ++annotations;
             }
+            if (design.group) {
+                CHECK(services.asked(controlOf(window, row), PROPID_ACC_DESCRIPTION, design.group));
+                ++annotations;
+            }
         }
     }
     CHECK(services.sets.size() == annotations);
@@ -885,6 +889,30 @@ TEST_CASE("screen readers get the about box's fixed name and the statistic boxes
     SendMessageW(windows[1].window, WM_CLOSE, 0, 0);
     CHECK(calculator.form1.aboutWindow().hwnd() == nullptr);
     CHECK(services.cleared(box, PROPID_ACC_NAME));
+}
+
+// An option's caption alone, "x1", says nothing of what it counts: screen readers hear the
+// label that heads the group, as the window shows it, as its description, and still its
+// caption as its name.
+TEST_CASE("each option button is described by the label heading its group, and named by its caption")
+{
+    NotedServices services;
+    Restored restored{accPropServices};
+    notedServices = &services;
+    accPropServices = [] { return Microsoft::WRL::ComPtr<IAccPropServices>(notedServices); };
+
+    Calculator calculator;
+    const std::wstring heading = textOf(calculator.control(Label1));
+    REQUIRE(heading == L"Nbre de Reborn:");
+    const std::pair<design::Form1Control, const wchar_t *> options[] = {{x1, L"x1"}, {x2, L"x2"}, {x3, L"x3"}};
+    for (const auto &[option, caption] : options) {
+        INFO(narrow(caption));
+        CHECK(services.asked(calculator.control(option), PROPID_ACC_DESCRIPTION, L"Nbre de Reborn"));
+        CHECK_FALSE(std::ranges::any_of(services.sets, [&](const auto &set) {
+            return std::get<0>(set) == calculator.control(option) && std::get<2>(set) == PROPID_ACC_NAME;
+        }));
+        CHECK(accessibleName(calculator.control(option)) == caption);
+    }
 }
 
 // What screen readers are told to announce: the control each live-region event comes from,
