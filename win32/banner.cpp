@@ -32,7 +32,10 @@ Picture decodeGif(std::span<const BYTE> gif)
         bad = true;
         return 0;
     };
-    const auto word = [&] { return byte() | byte() << 8; };
+    const auto word = [&] {
+        const unsigned low = byte();
+        return low | byte() << 8;
+    };
     const auto skip = [&](std::size_t count) {
         at += count;
         bad = bad || at > gif.size();
@@ -43,13 +46,12 @@ Picture decodeGif(std::span<const BYTE> gif)
     };
     if (gif.size() < 13 || std::memcmp(gif.data(), "GIF8", 4) != 0)
         return {};
-    skip(10);
     std::size_t palette = 0, colours = 0;
     if (const unsigned packed = gif[10]; packed & 0x80) {
         palette = 13;
         colours = std::size_t(2) << (packed & 7);
     }
-    skip(3 + 3 * colours);
+    skip(13 + 3 * colours);
     int transparent = -1;
     for (unsigned block = byte(); !bad && block != 0x2C; block = byte()) {
         if (block != 0x21)
