@@ -2,10 +2,9 @@
 
 #include "accessibility.h"
 #include "appinfo.h"
+#include "banner.h"
 
 #include <commctrl.h>
-#include <wincodec.h>
-#include <wrl/client.h>
 
 using enum design::Form1Control;
 
@@ -30,52 +29,6 @@ std::u16string localeText(LCTYPE item, std::u16string_view fallback)
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
     const std::u16string value(reinterpret_cast<const char16_t *>(text));
     return value.empty() ? std::u16string(fallback) : value;
-}
-
-// The banner from the program's resources at the picture's size, premultiplied: its one
-// transparent colour lets the black behind it show.
-HBITMAP loadBanner(UINT dpi)
-{
-    const design::BannerArt art = design::bannerArt(dpi / 96.0);
-    const int width = art.width;
-    const int height = art.height;
-    const wchar_t *resource = art.doubleSize ? L"BANNER2X" : L"BANNER";
-    const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(module, resource, RT_RCDATA);
-    if (!found)
-        return nullptr;
-    auto *bytes = static_cast<BYTE *>(LockResource(LoadResource(module, found)));
-    const DWORD size = SizeofResource(module, found);
-
-    using Microsoft::WRL::ComPtr;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
-    ComPtr<IWICBitmapScaler> scaler;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.GetAddressOf())))
-        || FAILED(factory->CreateStream(&stream)) || FAILED(stream->InitializeFromMemory(bytes, size))
-        || FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
-        || FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter))
-        || FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
-                                        0, WICBitmapPaletteTypeCustom))
-        || FAILED(factory->CreateBitmapScaler(&scaler))
-        || FAILED(scaler->Initialize(converter.Get(), UINT(width), UINT(height), WICBitmapInterpolationModeFant)))
-        return nullptr;
-
-    // Top-down, as WIC writes rows.
-    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void *pixels = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (!bitmap)
-        return nullptr;
-    const UINT stride = UINT(width) * 4;
-    if (FAILED(scaler->CopyPixels(nullptr, stride, stride * UINT(height), static_cast<BYTE *>(pixels)))) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    return bitmap;
 }
 
 } // namespace
@@ -126,10 +79,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Form1::OnCreate()
 {
-    createControls(hwnd(), design::form1Controls);
+    const UINT dpi = GetDpiForWindow(hwnd());
+    createControls(hwnd(), design::form1, design::form1Controls, dpi);
     for (const auto box : {force2, endu2, dext2, sag2, intel2})
         SetWindowSubclass(control(box), wantedBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    layOut(GetDpiForWindow(hwnd()));
+    banner = loadBanner(dpi);
 }
 
 void Form1::OnCommand(int id, int code)

@@ -62,8 +62,7 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Form2::OnCreate()
 {
-    createControls(hwnd(), design::form2Controls);
-    layOutControls(hwnd(), design::form2, design::form2Controls, GetDpiForWindow(hwnd()));
+    createControls(hwnd(), design::form2, design::form2Controls, GetDpiForWindow(hwnd()));
     // The colours after the font: the end of the empty box takes both, and what is typed, theirs.
     OnSysColorChange();
     SendMessageW(control(rtf), EM_SETEVENTMASK, 0, ENM_SELCHANGE);

@@ -5,6 +5,8 @@
 
 #include "controls.h"
 
+#include <algorithm>
+
 // What mingw-w64's headers lack of UI Automation: the live setting of an element, and how
 // screen readers are to say its changes.
 DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
@@ -18,17 +20,28 @@ Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
     return services;
 }
 
-void annotate(HWND control, const design::Control &design)
+namespace {
+
+bool annotated(const design::Control &design)
 {
-    const bool annotated = design.accessibleName || design.description || design.kind == design::Kind::LiveText;
-    const Microsoft::WRL::ComPtr<IAccPropServices> services = annotated ? accPropServices() : nullptr;
-    if (!services)
+    return design.accessibleName || design.description || design.kind == design::Kind::LiveText;
+}
+
+} // namespace
+
+Annotator::Annotator(std::span<const design::Control> controls)
+    : services(std::ranges::any_of(controls, annotated) ? accPropServices() : nullptr)
+{
+}
+
+void Annotator::annotate(HWND control, const design::Control &design) const
+{
+    if (!services || !annotated(design))
         return;
     if (design.accessibleName)
         services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, design.accessibleName);
     if (design.description)
-        services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                 design.description);
+        services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION, design.description);
     if (design.kind == design::Kind::LiveText) {
         VARIANT polite{};
         polite.vt = VT_I4;

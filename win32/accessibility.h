@@ -12,7 +12,18 @@
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices();
 inline Microsoft::WRL::ComPtr<IAccPropServices> (*accPropServices)() = desktopAccPropServices;
 
-// Names `control` as the design says, where its text changes all the time, and describes it.
-void annotate(HWND control, const design::Control &design);
-// Takes back what annotate handed over for the controls of `parent`, as it is destroyed.
+// Hands screen readers what the design says of a window's controls, through one set of services
+// for the whole window, asked for only where the design says something.
+class Annotator
+{
+public:
+    explicit Annotator(std::span<const design::Control> controls);
+    // Names `control` as the design says, where its text changes all the time, and describes it.
+    void annotate(HWND control, const design::Control &design) const;
+
+private:
+    Microsoft::WRL::ComPtr<IAccPropServices> services;
+};
+
+// Takes back what an Annotator handed over for the controls of `parent`, as it is destroyed.
 void clearAnnotations(HWND parent, std::span<const design::Control> controls);

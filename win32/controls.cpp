@@ -166,7 +166,9 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
 // How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: its advance, or
 // further where its glyphs reach further as drawn. No metric tells that: Wine's Tahoma at 120
 // dpi draws "Intelligence:" 2 pixels past its advance although its colon reports no overhang.
-int inkWidth(HFONT font, const wchar_t *caption)
+// A glyph hangs over the advance by less than the font's height: a caption whose advance leaves
+// that much of `designed` free fits, and is not drawn.
+int inkWidth(HFONT font, const wchar_t *caption, int designed)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ oldFont = SelectObject(dc, font);
@@ -178,7 +180,8 @@ int inkWidth(HFONT font, const wchar_t *caption)
     const int width = extent.cx + extent.cy;
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -extent.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void *bits = nullptr;
-    if (const HBITMAP bitmap = extent.cy > 0 ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr) {
+    const bool couldExceed = width > designed && extent.cy > 0;
+    if (const HBITMAP bitmap = couldExceed ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr) {
         const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
         PatBlt(dc, 0, 0, width, extent.cy, WHITENESS);
         SetBkMode(dc, TRANSPARENT);
@@ -197,11 +200,25 @@ int inkWidth(HFONT font, const wchar_t *caption)
     return reach;
 }
 
+// Where a control goes at `dpi`: a label grows to its caption's ink where the design leaves it room.
+RECT placeOf(const design::Window &window, std::span<const design::Control> controls, std::size_t i, HFONT font, UINT dpi)
+{
+    const design::Control &control = controls[i];
+    RECT place = scaledRect(control.x, control.y, control.width, control.height, dpi);
+    if (control.kind == design::Kind::Label) {
+        const int designed = place.right - place.left;
+        const int room = scaled(design::roomFor(controls, i, window.clientWidth), dpi);
+        place.right = place.left + design::captionWidth(designed, room, inkWidth(font, control.caption, designed));
+    }
+    return place;
+}
+
 } // namespace
 
-void createControls(HWND parent, std::span<const design::Control> controls)
+void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const Annotator annotator(controls);
     bool groupOpen = false;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
@@ -212,9 +229,15 @@ void createControls(HWND parent, std::span<const design::Control> controls)
         const DWORD group = option != groupOpen || i == 0 ? WS_GROUP : 0;
         groupOpen = option;
         const DWORD firstOption = option && group ? WS_TABSTOP : 0;
+        // Made where it stays, in its font: each later move or change of font is a round trip
+        // to the window server and a redraw.
+        const HFONT font = fontFor(control.font, dpi);
+        const RECT place = placeOf(window, controls, i, font, dpi);
         const HWND child = CreateWindowExW(exStyle, className, control.caption,
-                                           WS_CHILD | WS_VISIBLE | style | group | firstOption, 0, 0, 0, 0, parent,
+                                           WS_CHILD | WS_VISIBLE | style | group | firstOption, place.left, place.top,
+                                           place.right - place.left, place.bottom - place.top, parent,
                                            reinterpret_cast<HMENU>(INT_PTR(controlId(control.id))), instance, nullptr);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         // Themed option buttons ignore the colours their window gives them.
         if (option)
             SetWindowTheme(child, L"", L"");
@@ -222,21 +245,16 @@ void createControls(HWND parent, std::span<const design::Control> controls)
             SendMessageW(child, EM_LIMITTEXT, WPARAM(length), 0);
         if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
-        annotate(child, control);
+        annotator.annotate(child, control);
     }
 }
 
 void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi)
 {
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const design::Control &control = controls[i];
         const HWND child = GetDlgItem(parent, firstControlId + int(i));
-        const HFONT font = fontFor(control.font, dpi);
-        RECT place = scaledRect(control.x, control.y, control.width, control.height, dpi);
-        if (control.kind == design::Kind::Label) {
-            const int room = scaled(design::roomFor(controls, i, window.clientWidth), dpi);
-            place.right = place.left + design::captionWidth(place.right - place.left, room, inkWidth(font, control.caption));
-        }
+        const HFONT font = fontFor(controls[i].font, dpi);
+        const RECT place = placeOf(window, controls, i, font, dpi);
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);

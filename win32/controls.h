@@ -45,9 +45,9 @@ LRESULT controlColours(std::span<const design::Control> controls, HWND control, 
 // windows hear of; themed push buttons give way to the desktop's colours under high contrast.
 void followDesktopColours(HWND parent, std::span<const design::Control> controls);
 
-// Creates the child controls of `parent` in table order, which is also the tab order, and
-// hands screen readers what the design says of them.
-void createControls(HWND parent, std::span<const design::Control> controls);
-// Places and sizes every control for `dpi` and gives it its font; a label grows to its caption's
-// ink where the design leaves it room.
+// Creates the child controls of `parent` in table order, which is also the tab order, each at its
+// place and in its font for `dpi`, and hands screen readers what the design says of them. A
+// label grows to its caption's ink where the design leaves it room.
+void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);
+// Places and sizes every control anew for `dpi` and gives it its font, as createControls does.
 void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);

@@ -15,10 +15,13 @@
 
 #include <oleacc.h>
 #include <richedit.h>
+#include <wincodec.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -352,6 +355,55 @@ TEST_CASE_FIXTURE(Calculator, "the calculator as designed: window, controls, men
     const design::Control &image = design::form1Controls[std::size_t(design::Form1Control::Image1)];
     CHECK(int(banner.bmWidth) == scaled(image.width, dpi));
     CHECK(int(banner.bmHeight) == scaled(image.height, dpi));
+}
+
+// The banner's artwork as the imaging component decodes it, premultiplied and brought to the
+// size the banner rule gives for this density, top-down.
+std::vector<std::uint32_t> bannerThroughWic(const design::BannerArt &art)
+{
+    using Microsoft::WRL::ComPtr;
+    const HRSRC found = FindResourceW(nullptr, art.doubleSize ? L"BANNER2X" : L"BANNER", RT_RCDATA);
+    REQUIRE(found);
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICFormatConverter> converter;
+    ComPtr<IWICBitmapScaler> scaler;
+    std::vector<std::uint32_t> pixels(std::size_t(art.width) * std::size_t(art.height));
+    const UINT stride = UINT(art.width) * 4;
+    REQUIRE((SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_PPV_ARGS(factory.GetAddressOf())))
+             && SUCCEEDED(factory->CreateStream(&stream))
+             && SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE *>(LockResource(LoadResource(nullptr, found))),
+                                                       SizeofResource(nullptr, found)))
+             && SUCCEEDED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder))
+             && SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter))
+             && SUCCEEDED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                                nullptr, 0, WICBitmapPaletteTypeCustom))
+             && SUCCEEDED(factory->CreateBitmapScaler(&scaler))
+             && SUCCEEDED(scaler->Initialize(converter.Get(), UINT(art.width), UINT(art.height),
+                                             WICBitmapInterpolationModeFant))
+             && SUCCEEDED(scaler->CopyPixels(nullptr, stride, stride * UINT(art.height),
+                                             reinterpret_cast<BYTE *>(pixels.data())))));
+    return pixels;
+}
+
+TEST_CASE_FIXTURE(Calculator, "the banner holds the very pixels the imaging component decodes from its artwork")
+{
+    const design::BannerArt art = design::bannerArt(dpi / 96.0);
+    DIBSECTION banner{};
+    REQUIRE(GetObjectW(form1.bannerBitmap(), sizeof banner, &banner) == sizeof banner);
+    REQUIRE((banner.dsBm.bmWidth == art.width && banner.dsBm.bmHeight == art.height && banner.dsBm.bmBitsPixel == 32));
+    const auto *shown = static_cast<const std::uint32_t *>(banner.dsBm.bmBits);
+    const std::vector<std::uint32_t> decoded = bannerThroughWic(art);
+    std::size_t differing = 0, first = decoded.size();
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        if (shown[i] != decoded[i] && differing++ == 0)
+            first = i;
+    }
+    INFO("first at (" << first % std::size_t(art.width) << ", " << first / std::size_t(art.width) << ")");
+    CHECK(differing == 0);
 }
 
 // The controls Tab stops at, in table order: the boxes that take input, the buttons, the
@@ -833,6 +885,30 @@ TEST_CASE("screen readers get the about box's fixed name and the statistic boxes
     SendMessageW(windows[1].window, WM_CLOSE, 0, 0);
     CHECK(calculator.form1.aboutWindow().hwnd() == nullptr);
     CHECK(services.cleared(box, PROPID_ACC_NAME));
+}
+
+// An option's caption alone, "x1", says nothing of what it counts: screen readers hear the
+// label that heads the group, as the window shows it, as its description, and still its
+// caption as its name.
+TEST_CASE("each option button is described by the label heading its group, and named by its caption")
+{
+    NotedServices services;
+    Restored restored{accPropServices};
+    notedServices = &services;
+    accPropServices = [] { return Microsoft::WRL::ComPtr<IAccPropServices>(notedServices); };
+
+    Calculator calculator;
+    const std::wstring heading = textOf(calculator.control(Label1));
+    REQUIRE(heading == L"Nbre de Reborn:");
+    const std::pair<design::Form1Control, const wchar_t *> options[] = {{x1, L"x1"}, {x2, L"x2"}, {x3, L"x3"}};
+    for (const auto &[option, caption] : options) {
+        INFO(narrow(caption));
+        CHECK(services.asked(calculator.control(option), PROPID_ACC_DESCRIPTION, heading));
+        CHECK_FALSE(std::ranges::any_of(services.sets, [&](const auto &set) {
+            return std::get<0>(set) == calculator.control(option) && std::get<2>(set) == PROPID_ACC_NAME;
+        }));
+        CHECK(accessibleName(calculator.control(option)) == caption);
+    }
 }
 
 // What screen readers are told to announce: the control each live-region event comes from,
