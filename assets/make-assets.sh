@@ -38,6 +38,12 @@ make_banner() {   # make_banner WIDTH HEIGHT OUTPUT
 }
 make_banner 220 33 banner.gif
 make_banner 440 66 banner@2x.gif
+# The same pixels decoded for the Windows program, which draws them at its screen's size without
+# a decoder: blue, green, red, alpha, top-down. Transparent pixels are black, so they come
+# premultiplied as the drawing wants them.
+for name in banner banner@2x; do
+    convert "$name.gif" -background black -alpha background -depth 8 "BGRA:$name.bgra"
+done
 
 # ----------------------------------------------------------------- icons
 # PNGs for Linux desktops, straight from the SVG, at the sizes CMakeLists.txt ships.

@@ -362,7 +362,7 @@ TEST_CASE_FIXTURE(Calculator, "the calculator as designed: window, controls, men
 std::vector<std::uint32_t> bannerThroughWic(const design::BannerArt &art)
 {
     using Microsoft::WRL::ComPtr;
-    const HRSRC found = FindResourceW(nullptr, art.doubleSize ? L"BANNER2X" : L"BANNER", RT_RCDATA);
+    const HRSRC found = FindResourceW(nullptr, art.doubleSize ? L"BANNER2X_GIF" : L"BANNER_GIF", RT_RCDATA);
     REQUIRE(found);
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
@@ -903,7 +903,7 @@ TEST_CASE("each option button is described by the label heading its group, and n
     const std::pair<design::Form1Control, const wchar_t *> options[] = {{x1, L"x1"}, {x2, L"x2"}, {x3, L"x3"}};
     for (const auto &[option, caption] : options) {
         INFO(narrow(caption));
-        CHECK(services.asked(calculator.control(option), PROPID_ACC_DESCRIPTION, heading));
+        CHECK(services.asked(calculator.control(option), PROPID_ACC_DESCRIPTION, heading.c_str()));
         CHECK_FALSE(std::ranges::any_of(services.sets, [&](const auto &set) {
             return std::get<0>(set) == calculator.control(option) && std::get<2>(set) == PROPID_ACC_NAME;
         }));
