@@ -6,14 +6,20 @@
 
 #include <QList>
 
+#include <functional>
+
 class QWidget;
 
 // A window's controls in the order of its design table, which is also their focus order.
 using Controls = QList<QWidget *>;
 
 // Sizes `client` as the window's client area and makes the controls of `table` on it. Each label
-// is the buddy of the box it names, and grows to its caption's ink where the design leaves it room.
+// is the buddy of the box it names, and grows to its caption's ink where the design leaves it room,
+// once the window has been mapped and before it draws its first frame.
 Controls buildControls(QWidget *client, const design::Window &window, std::span<const design::Control> table);
+// Calls `work` once `window`, a top-level widget not shown yet, is first exposed: just before its
+// first frame, after the window system has mapped it.
+void beforeFirstFrame(QWidget *window, std::function<void()> work);
 // The design colours in the desktop's palette of the moment: again whenever it changes.
 void applyColours(QWidget *client, const design::Window &window, const Controls &controls,
                   std::span<const design::Control> table);

@@ -6,8 +6,12 @@
 #include "forms.h"
 #include "guitest.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using design::Form1Control;
@@ -20,6 +24,8 @@ private slots:
     void windows_createAndTabInTableOrder();
     void labelRoom_stopsAtTheNextControlOrTheEdge_data();
     void labelRoom_stopsAtTheNextControlOrTheEdge();
+    void label_firstFrame_alreadyFitsItsCaption_data();
+    void label_firstFrame_alreadyFitsItsCaption();
     void bannerArt_sharpAtEveryScale_data();
     void bannerArt_sharpAtEveryScale();
 };
@@ -77,6 +83,57 @@ void TestDesign::labelRoom_stopsAtTheNextControlOrTheEdge()
     QFETCH(int, label);
     QFETCH(int, room);
     QCOMPARE(design::roomFor(design::form1Controls, std::size_t(label), design::form1.clientWidth), room);
+}
+
+void TestDesign::label_firstFrame_alreadyFitsItsCaption_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("designedWidth");
+    QTest::addColumn<int>("boxX"); // where the box on the label's right begins
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("long caption: grows to its ink") << "Nbre de Reborn:" << 20 << 300 << "ink";
+    QTest::newRow("long caption, box close by: grows up to the box") << "Nbre de Reborn:" << 20 << 40 << "room";
+    QTest::newRow("short caption: keeps its designed width") << "x1" << 100 << 300 << "designed";
+}
+
+// Captions are measured once the window is mapped: each label must have its width by the time it
+// is first drawn, whatever the font.
+void TestDesign::label_firstFrame_alreadyFitsItsCaption()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, designedWidth);
+    QFETCH(int, boxX);
+    QFETCH(QString, expected);
+
+    const std::wstring text = caption.toStdWString();
+    const design::Control table[] = {
+            {Form1Control::Label1, "label", design::Kind::Label, text.c_str(), 10, 10, designedWidth, 17,
+             design::tahoma9Bold, design::noColour, design::noColour},
+            {Form1Control::x1, "box", design::Kind::TextBox, L"", 10 + boxX, 10, 41, 19, design::desktopFont,
+             design::noColour, design::noColour},
+    };
+    QWidget window;
+    const Controls controls = buildControls(&window, {"test", L"test", 0, 0, 400, 40, design::noColour}, table);
+    struct FirstPaint : QObject
+    {
+        int width = -1;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint && width < 0)
+                width = static_cast<QWidget *>(watched)->width();
+            return false;
+        }
+    } firstPaint;
+    controls[0]->installEventFilter(&firstPaint);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(firstPaint.width >= 0);
+
+    const int ink = int(std::ceil(QFontMetricsF(controls[0]->font()).tightBoundingRect(caption).right()));
+    QVERIFY2((ink > designedWidth) == (expected != u"designed"_s) && ink < 390, "the row's caption does not fit its case");
+    const int width = expected == u"ink"_s ? ink : expected == u"room"_s ? boxX : designedWidth;
+    QCOMPARE(firstPaint.width, width);
+    QCOMPARE(controls[0]->width(), width);
 }
 
 void TestDesign::bannerArt_sharpAtEveryScale_data()
