@@ -100,6 +100,8 @@ namespace tables {
 
 inline constexpr wchar_t baseStat[] = L"Stat de base (lvl 1)";
 inline constexpr wchar_t wantedStat[] = L"Stat voulue";
+// The heading over the presets: screen readers hear it with each of them, as it names none.
+inline constexpr wchar_t rebornHeading[] = L"Nbre de Reborn:";
 
 using enum Form1Control;
 using enum Form2Control;
@@ -108,10 +110,10 @@ using enum Form2Control;
 // label comes directly before the box on its row; labels and disabled boxes never take the
 // focus, so the focus visits the others in this order: x1 x2 x3 force2 … intel2 calcul.
 inline constexpr Control form1[] = {
-    {Label1, "Label1", Kind::Label, L"Nbre de Reborn:", 13, 48, 105, 17, tahoma9Bold, highlightText, black},
-    {x1, "x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText},
-    {x2, "x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText},
-    {x3, "x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black},
+    {Label1, "Label1", Kind::Label, rebornHeading, 13, 48, 105, 17, tahoma9Bold, highlightText, black},
+    {x1, "x1", Kind::Option, L"x1", 48, 64, 49, 25, tahoma825, highlightText, menuText, 0, rebornHeading},
+    {x2, "x2", Kind::Option, L"x2", 48, 88, 41, 25, tahoma825, highlightText, buttonText, 0, rebornHeading},
+    {x3, "x3", Kind::Option, L"x3", 48, 112, 41, 25, tahoma825, white, black, 0, rebornHeading},
     {Label2, "Label2", Kind::Label, L"Stat de base: (lvl 1)", 160, 48, 129, 17, tahoma9Bold, white, buttonText},
     {Label3_0, "Label3_0", Kind::Label, L"Force:", 160, 72, 65, 17, tahoma825, highlightText, black},
     {force, "force", Kind::TextBox, L"", 240, 72, 41, 19, desktopFont, windowBackground, windowFrame, Disabled | ReadOnly, baseStat},
