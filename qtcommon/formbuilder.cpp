@@ -108,7 +108,7 @@ class BeforeFirstFrame : public QObject
 {
 public:
     BeforeFirstFrame(QWidget *window, std::function<void()> work)
-        : QObject(window), work(std::move(work))
+        : QObject(window), pendingWork(std::move(work))
     {
         window->installEventFilter(this);
     }
@@ -123,14 +123,14 @@ protected:
             window->windowHandle()->installEventFilter(this);
         } else if (watched != window && event->type() == QEvent::Expose && window->windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
-            work();
+            pendingWork();
             deleteLater();
         }
         return false;
     }
 
 private:
-    std::function<void()> work;
+    std::function<void()> pendingWork;
 };
 
 // Each label grows to its caption's ink where the design leaves it room.
