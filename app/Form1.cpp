@@ -39,8 +39,8 @@ Form1::Form1(QWidget *parent)
     client->setObjectName(u"client"_s);
     controls = buildControls(client, design::form1, design::form1Controls);
     setCentralWidget(client);
-    auto *image = static_cast<QLabel *>(control(Image1));
-    image->setPixmap(banner(devicePixelRatio()));
+    // Decoded once the window is mapped, at the density of the screen it is mapped on.
+    beforeFirstFrame(this, [this] { static_cast<QLabel *>(control(Image1))->setPixmap(banner(devicePixelRatio())); });
 
     menuBar()->setObjectName(u"menubar"_s);
     QMenu *plus = menuBar()->addMenu(qtText(design::menuTitle));

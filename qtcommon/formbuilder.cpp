@@ -10,7 +10,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextEdit>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -106,7 +108,55 @@ void paint(QWidget *widget, design::Colour foreground, design::Colour background
     widget->setPalette(palette);
 }
 
+// Calls its work when its window is first exposed, before that window draws its first frame.
+class BeforeFirstFrame : public QObject
+{
+public:
+    BeforeFirstFrame(QWidget *window, std::function<void()> work)
+        : QObject(window), pendingWork(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(parent());
+        if (watched == window && event->type() == QEvent::Show) {
+            // Expose events go to the native window, which exists once the widget is shown.
+            window->removeEventFilter(this);
+            window->windowHandle()->installEventFilter(this);
+        } else if (watched != window && event->type() == QEvent::Expose && window->windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            pendingWork();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> pendingWork;
+};
+
+// Each label grows to its caption's ink where the design leaves it room.
+void fitCaptions(const design::Window &window, std::span<const design::Control> table, const Controls &controls)
+{
+    for (qsizetype row = 0; row < controls.size(); ++row) {
+        const design::Control &control = table[std::size_t(row)];
+        if (control.kind != design::Kind::Label)
+            continue;
+        const QRectF ink = QFontMetricsF(controls[row]->font()).tightBoundingRect(qtText(control.caption));
+        const int room = design::roomFor(table, std::size_t(row), window.clientWidth);
+        controls[row]->resize(design::captionWidth(control.width, room, int(std::ceil(ink.right()))), control.height);
+    }
+}
+
 } // namespace
+
+void beforeFirstFrame(QWidget *window, std::function<void()> work)
+{
+    new BeforeFirstFrame(window, std::move(work));
+}
 
 Controls buildControls(QWidget *client, const design::Window &window, std::span<const design::Control> table)
 {
@@ -129,17 +179,17 @@ Controls buildControls(QWidget *client, const design::Window &window, std::span<
             widget->setAccessibleName(qtText(name));
         if (control.description)
             widget->setAccessibleDescription(qtText(control.description));
-        int width = control.width;
-        if (control.kind == design::Kind::Label) {
-            const QRectF ink = QFontMetricsF(widget->font()).tightBoundingRect(qtText(control.caption));
-            width = design::captionWidth(width, design::roomFor(table, controls.size(), window.clientWidth), int(std::ceil(ink.right())));
-        }
-        widget->setGeometry(control.x, control.y, width, control.height);
+        widget->setGeometry(control.x, control.y, control.width, control.height);
         if (!controls.isEmpty() && design::boxNamedBy(table, std::size_t(controls.size() - 1)) == &control)
             static_cast<QLabel *>(controls.back())->setBuddy(widget);
         controls.append(widget);
     }
     applyColours(client, window, controls, table);
+    // Measuring a caption's ink, or merely its advance, loads the captions' fonts and shapes their
+    // text: done before the window was mapped, that held back its appearing more than anything
+    // else. The first frame needs it; the mapping does not.
+    if (std::ranges::any_of(table, [](const design::Control &control) { return control.kind == design::Kind::Label; }))
+        beforeFirstFrame(client->window(), [window, table, controls] { fitCaptions(window, table, controls); });
     return controls;
 }
 

@@ -6,8 +6,11 @@
 #include "forms.h"
 #include "guitest.h"
 
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 using design::Form1Control;
@@ -20,6 +23,8 @@ private slots:
     void windows_createAndTabInTableOrder();
     void labelRoom_stopsAtTheNextControlOrTheEdge_data();
     void labelRoom_stopsAtTheNextControlOrTheEdge();
+    void label_exposed_fitsItsCaption_data();
+    void label_exposed_fitsItsCaption();
     void bannerArt_sharpAtEveryScale_data();
     void bannerArt_sharpAtEveryScale();
 };
@@ -77,6 +82,33 @@ void TestDesign::labelRoom_stopsAtTheNextControlOrTheEdge()
     QFETCH(int, label);
     QFETCH(int, room);
     QCOMPARE(design::roomFor(design::form1Controls, std::size_t(label), design::form1.clientWidth), room);
+}
+
+void TestDesign::label_exposed_fitsItsCaption_data()
+{
+    QTest::addColumn<int>("designedWidth");
+    QTest::addColumn<int>("boxX");
+    QTest::addColumn<int>("expected"); // -1: the caption's ink
+    QTest::newRow("caption wider than its label: grows to its ink") << 20 << 300 << -1;
+    QTest::newRow("box close by: grows up to the box") << 20 << 40 << 40;
+    QTest::newRow("caption narrower than its label: as designed") << 200 << 300 << 200;
+}
+
+// Captions are measured once the window is mapped, whatever the font: by its first frame.
+void TestDesign::label_exposed_fitsItsCaption()
+{
+    QFETCH(int, designedWidth);
+    QFETCH(int, boxX);
+    QFETCH(int, expected);
+    using namespace design;
+    const Control table[] = {{Form1Control::Label1, "label", Kind::Label, L"Nbre de Reborn:", 0, 0, designedWidth, 17},
+                             {Form1Control::x1, "box", Kind::TextBox, L"", boxX, 0, 41, 19}};
+    QWidget window;
+    QWidget *label = buildControls(&window, {"test", L"test", 0, 0, 400, 20, noColour}, table).first();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRectF ink = QFontMetricsF(label->font()).tightBoundingRect(u"Nbre de Reborn:"_s);
+    QCOMPARE(label->width(), expected < 0 ? int(std::ceil(ink.right())) : expected);
 }
 
 void TestDesign::bannerArt_sharpAtEveryScale_data()

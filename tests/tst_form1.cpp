@@ -435,8 +435,8 @@ void TestForm1::accessibility_controls_announcedByTheirCaptions_data()
     }
     QTest::newRow("result box final") << "final" << "Level Final : " << "";
     QTest::newRow("result box comp") << "comp" << "Pts de Compétences : " << "";
-    QTest::newRow("option x1") << "x1" << "x1" << "Nbre de Reborn:";
-    QTest::newRow("option x3") << "x3" << "x3" << "Nbre de Reborn:";
+    for (const QString &option : {u"x1"_s, u"x2"_s, u"x3"_s})
+        QTest::addRow("option %s", qPrintable(option)) << option << option << u"Nbre de Reborn:"_s;
     QTest::newRow("button calcul") << "calcul" << "Allez On Calcule :)" << "";
     QTest::newRow("banner") << "Image1" << "R7V Lumo Vareroro" << "";
 }
