@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setUpApplication();
     Form1 window;
+    iconOnceDrawn(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,45 +1,14 @@
 #include "application.h"
 
 #include "appinfo.h"
+#include "formbuilder.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
-#include <QWindow>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Decoding the icon's six sizes for the first window took longer than anything else the program
-// adds to a bare Qt window before it appears, and its first frame does not show the icon: the
-// windows get it once the first of them has been drawn.
-class IconOnceDrawn : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && watched->isWindowType()
-            && static_cast<QWindow *>(watched)->isExposed()) {
-            // Posted, so that it comes after the frame this expose is about to draw.
-            QTimer::singleShot(0, qApp, [] {
-                QIcon icon;
-                for (const int size : appinfo::iconSizes)
-                    icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
-                QApplication::setWindowIcon(icon);
-            });
-            qApp->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 void chooseWindowSystem()
 {
@@ -58,9 +27,20 @@ void setUpApplication()
     // Lets the desktop match the windows to the installed entry and its icon.
     QApplication::setDesktopFileName(QString::fromUtf8(appinfo::id));
 
-    qApp->installEventFilter(new IconOnceDrawn(qApp));
-
     // The windows are drawn for Tahoma, which few Linux desktops have. fontconfig's stand-in,
     // DejaVu Sans, is too wide for several captions; Liberation Sans keeps every caption whole.
     QFont::insertSubstitution(u"Tahoma"_s, u"Liberation Sans"_s);
+}
+
+void iconOnceDrawn(QWidget *window)
+{
+    // Posted, so that it comes after the frame the window is about to draw.
+    beforeFirstFrame(window, [] {
+        QTimer::singleShot(0, qApp, [] {
+            QIcon icon;
+            for (const int size : appinfo::iconSizes)
+                icon.addFile(u":/icon-%1.png"_s.arg(size), QSize(size, size));
+            QApplication::setWindowIcon(icon);
+        });
+    });
 }

@@ -67,9 +67,7 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
 QColor qtColour(design::Colour colour, const QPalette &desktop)
 {
     switch (colour) {
-    // Linux desktops give programs no colour of their background: a dark navy of our own, on
-    // which the about box's white text reads.
-    case design::desktopBackground: return QColor(0x0b, 0x25, 0x45);
+    case design::desktopBackground: return qtColour(design::desktopBackgroundStandIn, desktop);
     case design::windowBackground: return desktop.color(QPalette::Base);
     // No palette role plays the window frame; it is black in every usual scheme.
     case design::windowFrame: return Qt::black;
