@@ -2,8 +2,6 @@
 
 #include "controls.h"
 
-#include <windows.h>
-
 // A top-level window owned by a C++ object: the window procedure finds the object through
 // the creation parameters at WM_NCCREATE and keeps it in GWLP_USERDATA. Derived classes answer
 // in HandleMessage, whose switch only hands each message to a named handler.

@@ -8,11 +8,9 @@
 
 using enum design::Form1Control;
 
-namespace {
-
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
-HMENU makeMenu()
+static HMENU makeMenu()
 {
     const HMENU plus = CreatePopupMenu();
     AppendMenuW(plus, MF_STRING, Form1::aboutCommand, design::aboutItem);
@@ -23,7 +21,7 @@ HMENU makeMenu()
 }
 
 // How the user's regional settings write numbers; most leave the positive sign empty: "+".
-std::u16string localeText(LCTYPE item, std::u16string_view fallback)
+static std::u16string localeText(LCTYPE item, std::u16string_view fallback)
 {
     wchar_t text[LOCALE_NAME_MAX_LENGTH]{};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
@@ -31,7 +29,18 @@ std::u16string localeText(LCTYPE item, std::u16string_view fallback)
     return value.empty() ? std::u16string(fallback) : value;
 }
 
-} // namespace
+// The colours a label, option button, text box or line paints itself with.
+static LRESULT controlColours(HWND control, HDC dc)
+{
+    const std::size_t row = std::size_t(GetDlgCtrlID(control) - firstControlId);
+    if (row >= design::form1Controls.size() || design::form1Controls[row].background == design::noColour)
+        return 0;
+    const Colours colours = coloursOf(design::form1Controls[row]);
+    if (colours.text != design::noColour)
+        SetTextColor(dc, colourRef(colours.text));
+    SetBkColor(dc, colourRef(colours.background));
+    return reinterpret_cast<LRESULT>(dcBrush(dc, colours.background));
+}
 
 Form1::~Form1()
 {
@@ -55,7 +64,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
-        if (const LRESULT brush = controlColours(design::form1Controls, HWND(lParam), HDC(wParam)))
+        if (const LRESULT brush = controlColours(HWND(lParam), HDC(wParam)))
             return brush;
         break;
     case WM_DRAWITEM:

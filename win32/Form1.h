@@ -1,9 +1,6 @@
 #pragma once
 
-#include "BaseWindow.h"
 #include "Form2.h"
-#include "behaviour.h"
-#include "controls.h"
 
 // The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
 // values, and the button shows the level and the skill points it takes.

@@ -6,21 +6,17 @@
 
 using enum design::Form2Control;
 
-namespace {
-
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 // The box's ground, and the colour of all its text and of whatever is typed after it: the
 // design's, or the desktop's window colours.
-void paint(HWND box)
+static void paint(HWND box)
 {
     const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
     SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
     CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0, colourRef(colours.text)};
     SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
-
-} // namespace
 
 bool Form2::create()
 {

@@ -2,7 +2,6 @@
 
 #include "BaseWindow.h"
 #include "behaviour.h"
-#include "controls.h"
 
 #include <richedit.h>
 

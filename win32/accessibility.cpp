@@ -5,8 +5,6 @@
 
 #include "controls.h"
 
-#include <algorithm>
-
 // What mingw-w64's headers lack of UI Automation: the live setting of an element, and how
 // screen readers are to say its changes.
 DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
@@ -20,14 +18,10 @@ Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
     return services;
 }
 
-namespace {
-
-bool annotated(const design::Control &design)
+static bool annotated(const design::Control &design)
 {
     return design.accessibleName || design.description || design.kind == design::Kind::LiveText;
 }
-
-} // namespace
 
 Annotator::Annotator(std::span<const design::Control> controls)
     : services(std::ranges::any_of(controls, annotated) ? accPropServices() : nullptr)

@@ -7,11 +7,9 @@
 
 #include <cstring>
 
-namespace {
-
 // The picture brought to another size, smoothly, by the imaging component: loaded only where
 // the screen needs it, since its COM activation loads five libraries.
-bool rescale(const BYTE *picture, int width, int height, const design::BannerArt &art, BYTE *pixels)
+static bool rescale(const BYTE *picture, int width, int height, const design::BannerArt &art, BYTE *pixels)
 {
     using Microsoft::WRL::ComPtr;
     ComPtr<IWICImagingFactory> factory;
@@ -27,8 +25,6 @@ bool rescale(const BYTE *picture, int width, int height, const design::BannerArt
            && SUCCEEDED(scaler->Initialize(source.Get(), UINT(art.width), UINT(art.height), WICBitmapInterpolationModeFant))
            && SUCCEEDED(scaler->CopyPixels(nullptr, stride, stride * UINT(art.height), pixels));
 }
-
-} // namespace
 
 HBITMAP loadBanner(UINT dpi)
 {

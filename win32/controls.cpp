@@ -6,7 +6,6 @@
 #include <richedit.h>
 #include <uxtheme.h>
 
-#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -259,16 +258,4 @@ void layOutControls(HWND parent, const design::Window &window, std::span<const d
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
-}
-
-LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc)
-{
-    const int index = GetDlgCtrlID(control) - firstControlId;
-    if (index < 0 || index >= int(controls.size()) || controls[index].background == design::noColour)
-        return 0;
-    const Colours colours = coloursOf(controls[index]);
-    if (colours.text != design::noColour)
-        SetTextColor(dc, colourRef(colours.text));
-    SetBkColor(dc, colourRef(colours.background));
-    return reinterpret_cast<LRESULT>(dcBrush(dc, colours.background));
 }
