@@ -13,8 +13,7 @@ constexpr LONG politeLiveSetting = 1;
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 {
     Microsoft::WRL::ComPtr<IAccPropServices> services;
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void **>(services.GetAddressOf()));
+    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services);
     return services;
 }
 
@@ -23,12 +22,12 @@ static bool annotated(const design::Control &design)
     return design.accessibleName || design.description || design.kind == design::Kind::LiveText;
 }
 
-Annotator::Annotator(std::span<const design::Control> controls)
-    : services(std::ranges::any_of(controls, annotated) ? accPropServices() : nullptr)
+Microsoft::WRL::ComPtr<IAccPropServices> annotationServices(std::span<const design::Control> controls)
 {
+    return std::ranges::any_of(controls, annotated) ? accPropServices() : nullptr;
 }
 
-void Annotator::annotate(HWND control, const design::Control &design) const
+void annotate(IAccPropServices *services, HWND control, const design::Control &design)
 {
     if (!services || !annotated(design))
         return;
