@@ -25,8 +25,7 @@ static std::u16string localeText(LCTYPE item, std::u16string_view fallback)
 {
     wchar_t text[LOCALE_NAME_MAX_LENGTH]{};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, LOCALE_NAME_MAX_LENGTH);
-    const std::u16string value(reinterpret_cast<const char16_t *>(text));
-    return value.empty() ? std::u16string(fallback) : value;
+    return *text ? std::u16string(reinterpret_cast<const char16_t *>(text)) : std::u16string(fallback);
 }
 
 // The colours a label, option button, text box or line paints itself with.
@@ -106,9 +105,8 @@ void Form1::OnCommand(int id, int code)
     // Enter on the button, which draws itself and so is no push button to the dialog manager,
     // comes as IDOK, as wherever no push button is the default.
     const auto source = id == IDOK && GetFocus() == control(calcul) ? calcul : design::Form1Control(id - firstControlId);
-    // An option button that is not chosen also reports a click when it takes the focus, as
-    // Windows and Wine 10 do, the first option as soon as the window opens: a preset runs only
-    // for the option that is chosen.
+    // An option that is not chosen reports a click too when it takes the focus (on Windows and Wine 10,
+    // the first one as soon as the window opens): a preset runs only for the chosen option.
     if (source != calcul && IsDlgButtonChecked(hwnd(), id) != BST_CHECKED)
         return;
     for (const auto &[button, handler] : design::form1Clicks) {
@@ -117,20 +115,37 @@ void Form1::OnCommand(int id, int code)
     }
 }
 
+// The button's face is painted in its design colour, which a themed push button would not do.
+static void drawButton(const DRAWITEMSTRUCT &item)
+{
+    const design::Control &button = design::form1Controls[item.CtlID - firstControlId];
+    const Colours colours = coloursOf(button);
+    RECT face = item.rcItem;
+    FillRect(item.hDC, &face, dcBrush(item.hDC, colours.background));
+    DrawEdge(item.hDC, &face, item.itemState & ODS_SELECTED ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, colourRef(colours.text));
+    if (item.itemState & ODS_SELECTED)
+        OffsetRect(&face, 1, 1);
+    DrawTextW(item.hDC, button.caption, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) {
+        InflateRect(&face, -1, -1);
+        DrawFocusRect(item.hDC, &face);
+    }
+}
+
 void Form1::OnDrawItem(const DRAWITEMSTRUCT &item)
 {
-    if (item.hwndItem == control(Image1)) {
-        FillRect(item.hDC, &item.rcItem, dcBrush(item.hDC, design::form1.background));
-        // The banner was made at the picture's size.
-        const HDC memory = CreateCompatibleDC(item.hDC);
-        const HGDIOBJ old = SelectObject(memory, banner);
-        const SIZE size{item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top};
-        AlphaBlend(item.hDC, 0, 0, size.cx, size.cy, memory, 0, 0, size.cx, size.cy, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
-        SelectObject(memory, old);
-        DeleteDC(memory);
-    } else {
-        drawButton(item);
-    }
+    if (item.hwndItem != control(Image1))
+        return drawButton(item);
+    FillRect(item.hDC, &item.rcItem, dcBrush(item.hDC, design::form1.background));
+    // The banner was made at the picture's size.
+    const HDC memory = CreateCompatibleDC(item.hDC);
+    const HGDIOBJ old = SelectObject(memory, banner);
+    const SIZE size{item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top};
+    AlphaBlend(item.hDC, 0, 0, size.cx, size.cy, memory, 0, 0, size.cx, size.cy, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+    SelectObject(memory, old);
+    DeleteDC(memory);
 }
 
 // Under high contrast the window's ground is the desktop's window colour, as behind its
@@ -215,25 +230,6 @@ void Form1::layOut(UINT dpi)
     DeleteObject(banner);
     banner = loadBanner(dpi);
     InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
-// The button's face is painted in its design colour, which a themed push button would not do.
-void Form1::drawButton(const DRAWITEMSTRUCT &item)
-{
-    const design::Control &button = design::form1Controls[item.CtlID - firstControlId];
-    const Colours colours = coloursOf(button);
-    RECT face = item.rcItem;
-    FillRect(item.hDC, &face, dcBrush(item.hDC, colours.background));
-    DrawEdge(item.hDC, &face, item.itemState & ODS_SELECTED ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, colourRef(colours.text));
-    if (item.itemState & ODS_SELECTED)
-        OffsetRect(&face, 1, 1);
-    DrawTextW(item.hDC, button.caption, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (item.itemState & ODS_FOCUS) {
-        InflateRect(&face, -1, -1);
-        DrawFocusRect(item.hDC, &face);
-    }
 }
 
 LRESULT CALLBACK Form1::wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)

@@ -38,7 +38,6 @@ private:
     bool wanted_KeyPress(wchar_t keyAscii);
 
     void layOut(UINT dpi);
-    void drawButton(const DRAWITEMSTRUCT &item);
     static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR form);
 

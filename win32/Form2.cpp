@@ -8,22 +8,21 @@ using enum design::Form2Control;
 
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The box's ground, and the colour of all its text and of whatever is typed after it: the
-// design's, or the desktop's window colours.
-static void paint(HWND box)
+// The read-only box wants the arrows and leaves Tab, Enter and Escape to the window: left to
+// itself, it closes a window that moves the focus as dialog boxes do on Escape.
+static LRESULT CALLBACK rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
-    const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
-    SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
-    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0, colourRef(colours.text)};
-    SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTARROWS;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, rtfProc, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
 }
 
 bool Form2::create()
 {
     static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
-    if (!richEdit)
-        return false;
-    return createWindow(L"Form2", design::form2, style, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return richEdit && createWindow(L"Form2", design::form2, style, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -67,11 +66,15 @@ void Form2::OnCreate()
     startTimer();
 }
 
-// The box's ground and all the text typed so far take the desktop's colours anew.
+// The box's ground, and the colour of all its text and of whatever is typed after it: the
+// design's, or the desktop's window colours.
 void Form2::OnSysColorChange()
 {
     followDesktopColours(hwnd(), design::form2Controls);
-    paint(control(rtf));
+    const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
+    SendMessageW(control(rtf), EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
+    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0, colourRef(colours.text)};
+    SendMessageW(control(rtf), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void Form2::OnCommand(int id, int code)
@@ -130,15 +133,4 @@ void Form2::stopTimer()
 {
     KillTimer(hwnd(), Timer1);
     timerRunning = false;
-}
-
-// The read-only box wants the arrows and leaves Tab, Enter and Escape to the window: left to
-// itself, it closes a window that moves the focus as dialog boxes do on Escape.
-LRESULT CALLBACK Form2::rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_GETDLGCODE)
-        return DLGC_WANTARROWS;
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, rtfProc, 0);
-    return DefSubclassProc(box, message, wParam, lParam);
 }

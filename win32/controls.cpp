@@ -12,8 +12,7 @@
 
 RECT scaledRect(int x, int y, int width, int height, UINT dpi)
 {
-    const int left = scaled(x, dpi);
-    const int top = scaled(y, dpi);
+    const int left = scaled(x, dpi), top = scaled(y, dpi);
     return {left, top, left + scaled(width, dpi), top + scaled(height, dpi)};
 }
 

@@ -38,8 +38,7 @@ Colours coloursOf(const design::Control &control);
 void followDesktopColours(HWND parent, std::span<const design::Control> controls);
 
 // Creates the child controls of `parent` in table order, which is also the tab order, each at its
-// place and in its font for `dpi`, and hands screen readers what the design says of them. A
-// label grows to its caption's ink where the design leaves it room.
+// place and in its font for `dpi`, and hands screen readers what the design says of them.
 void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);
 // Places and sizes every control anew for `dpi` and gives it its font, as createControls does.
 void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);
