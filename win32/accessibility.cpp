@@ -17,19 +17,9 @@ Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
     return services;
 }
 
-static bool annotated(const design::Control &design)
-{
-    return design.accessibleName || design.description || design.kind == design::Kind::LiveText;
-}
-
-Microsoft::WRL::ComPtr<IAccPropServices> annotationServices(std::span<const design::Control> controls)
-{
-    return std::ranges::any_of(controls, annotated) ? accPropServices() : nullptr;
-}
-
 void annotate(IAccPropServices *services, HWND control, const design::Control &design)
 {
-    if (!services || !annotated(design))
+    if (!services)
         return;
     if (design.accessibleName)
         services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, design.accessibleName);

@@ -11,10 +11,8 @@
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices();
 inline Microsoft::WRL::ComPtr<IAccPropServices> (*accPropServices)() = desktopAccPropServices;
 
-// The services through which `annotate` hands screen readers what the design says of a window's
-// controls: one set for the whole window, asked for only where the design says something.
-Microsoft::WRL::ComPtr<IAccPropServices> annotationServices(std::span<const design::Control> controls);
-// Names `control` as the design says, where its text changes all the time, and describes it.
+// Names `control` as the design says, where its text changes all the time, and describes it,
+// through `services`: one set, asked for once, serves all of a window's controls.
 void annotate(IAccPropServices *services, HWND control, const design::Control &design);
 
 // Takes back what `annotate` handed over for the controls of `parent`, as it is destroyed.

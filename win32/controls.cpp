@@ -213,7 +213,7 @@ RECT placeOf(const design::Window &window, std::span<const design::Control> cont
 void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const Microsoft::WRL::ComPtr<IAccPropServices> services = annotationServices(controls);
+    const Microsoft::WRL::ComPtr<IAccPropServices> services = accPropServices();
     bool groupOpen = false;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
