@@ -2,9 +2,12 @@
 
 #include "accessibility.h"
 #include "appinfo.h"
-#include "banner.h"
 
 #include <commctrl.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <cstring>
 
 using enum design::Form1Control;
 
@@ -41,6 +44,62 @@ static LRESULT controlColours(HWND control, HDC dc)
     return reinterpret_cast<LRESULT>(dcBrush(dc, colours.background));
 }
 
+// The picture brought to another size, smoothly, by the imaging component: loaded only where
+// the screen needs it, since its COM activation loads five libraries.
+static bool rescale(const BYTE *picture, int width, int height, const design::BannerArt &art, BYTE *pixels)
+{
+    using Microsoft::WRL::ComPtr;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICBitmap> source;
+    ComPtr<IWICBitmapScaler> scaler;
+    const UINT stride = UINT(art.width) * 4;
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_PPV_ARGS(factory.GetAddressOf())))
+           && SUCCEEDED(factory->CreateBitmapFromMemory(UINT(width), UINT(height), GUID_WICPixelFormat32bppPBGRA,
+                                                        UINT(width) * 4, UINT(width * height * 4),
+                                                        const_cast<BYTE *>(picture), &source))
+           && SUCCEEDED(factory->CreateBitmapScaler(&scaler))
+           && SUCCEEDED(scaler->Initialize(source.Get(), UINT(art.width), UINT(art.height), WICBitmapInterpolationModeFant))
+           && SUCCEEDED(scaler->CopyPixels(nullptr, stride, stride * UINT(art.height), pixels));
+}
+
+// The banner from the program's resources for a screen of `dpi`, as design::bannerArt chooses
+// it, at the picture's size there: premultiplied, its one transparent colour clear, so that the
+// black behind it shows. Null if the artwork cannot be read.
+static HBITMAP loadBanner(UINT dpi)
+{
+    const design::BannerArt art = design::bannerArt(dpi / 96.0);
+    const design::Control &image = design::form1Controls[std::size_t(design::Form1Control::Image1)];
+    const int factor = art.doubleSize ? 2 : 1;
+    const int width = image.width * factor, height = image.height * factor;
+    // The artwork's pixels as the resources keep them, decoded already.
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(module, art.doubleSize ? L"BANNER2X" : L"BANNER", RT_RCDATA);
+    if (!found || SizeofResource(module, found) != DWORD(width * height * 4))
+        return nullptr;
+    const auto *picture = static_cast<const BYTE *>(LockResource(LoadResource(module, found)));
+    const BITMAPINFO info{{sizeof(BITMAPINFOHEADER), art.width, -art.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void *pixels = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bitmap && !art.rescaled)
+        std::memcpy(pixels, picture, std::size_t(width * height * 4));
+    else if (bitmap && !rescale(picture, width, height, art, static_cast<BYTE *>(pixels))) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+// Only keys that type come here: Tab and the Delete key never come as characters.
+static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_CHAR && !calc::wantedBoxTakes(std::u16string(1, char16_t(wParam))))
+        return 0;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, wantedBoxProc, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
 Form1::~Form1()
 {
     DeleteObject(banner);
@@ -70,7 +129,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
         return TRUE;
     case WM_DPICHANGED:
-        layOut(HIWORD(wParam));
+        OnDpiChanged(HIWORD(wParam));
         return 0;
     case WM_ERASEBKGND:
         OnEraseBackground(reinterpret_cast<HDC>(wParam));
@@ -90,7 +149,7 @@ void Form1::OnCreate()
     const UINT dpi = GetDpiForWindow(hwnd());
     createControls(hwnd(), design::form1, design::form1Controls, dpi);
     for (const auto box : {force2, endu2, dext2, sag2, intel2})
-        SetWindowSubclass(control(box), wantedBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowSubclass(control(box), wantedBoxProc, 0, 0);
     banner = loadBanner(dpi);
 }
 
@@ -218,25 +277,10 @@ void Form1::quit_Click()
     DestroyWindow(hwnd());
 }
 
-// Only keys that type come here: Tab and the Delete key never come as characters.
-bool Form1::wanted_KeyPress(wchar_t keyAscii)
-{
-    return calc::wantedBoxTakes(std::u16string_view(reinterpret_cast<const char16_t *>(&keyAscii), 1));
-}
-
-void Form1::layOut(UINT dpi)
+void Form1::OnDpiChanged(UINT dpi)
 {
     layOutControls(hwnd(), design::form1, design::form1Controls, dpi);
     DeleteObject(banner);
     banner = loadBanner(dpi);
     InvalidateRect(hwnd(), nullptr, TRUE);
-}
-
-LRESULT CALLBACK Form1::wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR form)
-{
-    if (message == WM_CHAR && !reinterpret_cast<Form1 *>(form)->wanted_KeyPress(wchar_t(wParam)))
-        return 0;
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, wantedBoxProc, 0);
-    return DefSubclassProc(box, message, wParam, lParam);
 }

@@ -30,16 +30,12 @@ private:
     void OnCommand(int id, int code);
     void OnDrawItem(const DRAWITEMSTRUCT &item);
     void OnEraseBackground(HDC dc);
+    void OnDpiChanged(UINT dpi);
     void OnSysColorChange();
     void OnDestroy();
 
     void about_Click();
     void quit_Click();
-    bool wanted_KeyPress(wchar_t keyAscii);
-
-    void layOut(UINT dpi);
-    static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR form);
 
     HBITMAP banner = nullptr;
     Form2 about;
