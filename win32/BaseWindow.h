@@ -2,9 +2,8 @@
 
 #include "controls.h"
 
-// A top-level window owned by a C++ object: the window procedure finds the object through
-// the creation parameters at WM_NCCREATE and keeps it in GWLP_USERDATA. Derived classes answer
-// in HandleMessage, whose switch only hands each message to a named handler.
+// A top-level window owned by a C++ object, which the window procedure keeps in GWLP_USERDATA from
+// WM_NCCREATE on. Derived classes answer in HandleMessage, whose switch only hands each message to a named handler.
 template<typename Derived>
 class BaseWindow
 {
@@ -74,8 +73,7 @@ protected:
         windowClass.lpszClassName = className;
         RegisterClassExW(&windowClass);
         return CreateWindowExW(0, className, design.title, style, frame.left, frame.top, frame.right - frame.left,
-                               frame.bottom - frame.top, nullptr, menu, instance, static_cast<Derived *>(this))
-               != nullptr;
+                               frame.bottom - frame.top, nullptr, menu, instance, static_cast<Derived *>(this));
     }
 
 private:

@@ -112,10 +112,8 @@ void Form2::Command1_Click()
 // shows what setting the whole text afresh would.
 void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
 {
-    const HWND box = control(rtf);
-    CHARRANGE replaced{LONG(from), LONG(to)};
-    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
-    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
+    SendMessageW(control(rtf), EM_SETSEL, from, LPARAM(to));
+    SendMessageW(control(rtf), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
 void Form2::cursorToStart()

@@ -1,14 +1,12 @@
-// The stack protector's guard and its failure handlers, in place of libssp's, whose guard comes
-// from CryptGenRandom: the RSA provider and the crypto libraries would load before the first
-// window. RtlGenRandom comes from advapi32, loaded with user32. libssp's fortified string
-// functions still end the program through __chk_fail here.
+// The stack protector's guard and failure handlers, in place of libssp's, whose CryptGenRandom seed
+// loads the RSA provider and crypto libraries before the first window; RtlGenRandom comes from the
+// advapi32 that user32 loads. libssp's fortified string functions still end in __chk_fail here.
 
 #include <windows.h>
 #include <ntsecapi.h>
 
 // A frame whose guard changed, or a copy past its room, cannot be trusted to unwind: the process
-// ends at once, past every handler, reported as the overrun it is with the kind of check that
-// failed, as the compiler's own checks report them.
+// ends at once, past every handler, reported as an overrun of the failed check's kind, as compiled checks do.
 [[noreturn]] static void failFast(ULONG_PTR check)
 {
     EXCEPTION_RECORD record{STATUS_STACK_BUFFER_OVERRUN, EXCEPTION_NONCONTINUABLE, nullptr, nullptr, 1, {check}};
@@ -18,7 +16,6 @@
 }
 
 extern "C" {
-
 // libssp's fallback, a terminator canary, serves until the seed below, and wherever it fails.
 void *__stack_chk_guard = reinterpret_cast<void *>(0xff0a0000);
 
@@ -31,7 +28,6 @@ void *__stack_chk_guard = reinterpret_cast<void *>(0xff0a0000);
 {
     failFast(FAST_FAIL_RANGE_CHECK_FAILURE);
 }
-
 } // extern "C"
 
 // Run before main as a constructor, when no protected frame is live to find its guard changed.
