@@ -22,7 +22,7 @@ static LRESULT CALLBACK rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 bool Form2::create()
 {
     static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
-    return richEdit && createWindow(L"Form2", design::form2, style, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return richEdit && createWindow(L"Form2", design::form2, style, nullptr, HBRUSH(COLOR_BTNFACE + 1));
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
