@@ -2,11 +2,8 @@
 
 #include "controls.h"
 
-#include <windows.h>
-
-// A top-level window owned by a C++ object: the window procedure finds the object through
-// the creation parameters at WM_NCCREATE and keeps it in GWLP_USERDATA. Derived classes answer
-// in HandleMessage, whose switch only hands each message to a named handler.
+// A top-level window owned by a C++ object, which the window procedure keeps in GWLP_USERDATA from
+// WM_NCCREATE on. Derived classes answer in HandleMessage, whose switch only hands each message to a named handler.
 template<typename Derived>
 class BaseWindow
 {
@@ -41,8 +38,7 @@ protected:
         // Of the settings, only high contrast changes what the windows show, as the colours do.
         if (message == WM_SETTINGCHANGE)
             return wParam == SPI_SETHIGHCONTRAST ? self->HandleMessage(WM_SYSCOLORCHANGE, 0, 0) : 0;
-        // On a screen of another density the frame takes the place and size the desktop suggests;
-        // the window lays its controls out anew in its own handler.
+        // At another density the frame takes the place the desktop suggests; the handler lays out the rest.
         if (message == WM_DPICHANGED) {
             const RECT &frame = *reinterpret_cast<const RECT *>(lParam);
             SetWindowPos(hwnd, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
@@ -56,9 +52,8 @@ protected:
         return result;
     }
 
-    // Registers the class, with the program's icon, then makes the window: registered already,
-    // the class stays as it is and only the window is made. Its client area opens where the
-    // design says on the primary screen.
+    // Registers the class with the program's icon unless it is already, then makes the window,
+    // its client area where the design says on the primary screen.
     bool createWindow(const wchar_t *className, const design::Window &design, DWORD style, HMENU menu, HBRUSH background)
     {
         const UINT dpi = GetDpiForSystem();
@@ -78,14 +73,12 @@ protected:
         windowClass.lpszClassName = className;
         RegisterClassExW(&windowClass);
         return CreateWindowExW(0, className, design.title, style, frame.left, frame.top, frame.right - frame.left,
-                               frame.bottom - frame.top, nullptr, menu, instance, static_cast<Derived *>(this))
-               != nullptr;
+                               frame.bottom - frame.top, nullptr, menu, instance, static_cast<Derived *>(this));
     }
 
 private:
-    // The focus moves as in a dialog box: Tab and Shift+Tab as IsDialogMessage asks for them,
-    // the control that had the focus when the window was left gets it back, and the first
-    // control in tab order gets it at first. Returns whether the message is handled.
+    // The focus moves as in a dialog box: Tab and Shift+Tab as IsDialogMessage asks, back to where
+    // it was when the window was left, or else to the first tab stop. Returns whether it handled the message.
     bool moveFocus(UINT message, WPARAM wParam, LPARAM lParam)
     {
         switch (message) {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "BaseWindow.h"
 #include "Form2.h"
-#include "behaviour.h"
-#include "controls.h"
 
 // The calculator: the reborn presets fill the level-1 boxes, the player types the wanted
 // values, and the button shows the level and the skill points it takes.
@@ -33,17 +30,12 @@ private:
     void OnCommand(int id, int code);
     void OnDrawItem(const DRAWITEMSTRUCT &item);
     void OnEraseBackground(HDC dc);
+    void OnDpiChanged(UINT dpi);
     void OnSysColorChange();
     void OnDestroy();
 
     void about_Click();
     void quit_Click();
-    bool wanted_KeyPress(wchar_t keyAscii);
-
-    void layOut(UINT dpi);
-    void drawButton(const DRAWITEMSTRUCT &item);
-    static LRESULT CALLBACK wantedBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR form);
 
     HBITMAP banner = nullptr;
     Form2 about;

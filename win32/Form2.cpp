@@ -6,28 +6,23 @@
 
 using enum design::Form2Control;
 
-namespace {
-
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The box's ground, and the colour of all its text and of whatever is typed after it: the
-// design's, or the desktop's window colours.
-void paint(HWND box)
+// The read-only box wants the arrows and leaves Tab, Enter and Escape to the window: left to
+// itself, it closes a window that moves the focus as dialog boxes do on Escape.
+static LRESULT CALLBACK rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
-    const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
-    SendMessageW(box, EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
-    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0, colourRef(colours.text)};
-    SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    if (message == WM_GETDLGCODE)
+        return DLGC_WANTARROWS;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, rtfProc, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
 }
-
-} // namespace
 
 bool Form2::create()
 {
     static const HMODULE richEdit = LoadLibraryW(L"msftedit.dll");
-    if (!richEdit)
-        return false;
-    return createWindow(L"Form2", design::form2, style, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return richEdit && createWindow(L"Form2", design::form2, style, nullptr, HBRUSH(COLOR_BTNFACE + 1));
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -71,11 +66,15 @@ void Form2::OnCreate()
     startTimer();
 }
 
-// The box's ground and all the text typed so far take the desktop's colours anew.
+// The box's ground, and the colour of all its text and of whatever is typed after it: the
+// design's, or the desktop's window colours.
 void Form2::OnSysColorChange()
 {
     followDesktopColours(hwnd(), design::form2Controls);
-    paint(control(rtf));
+    const Colours colours = coloursOf(design::form2Controls[std::size_t(rtf)]);
+    SendMessageW(control(rtf), EM_SETBKGNDCOLOR, 0, LPARAM(colourRef(colours.background)));
+    CHARFORMAT2W format{sizeof format, CFM_COLOR, 0, 0, 0, colourRef(colours.text)};
+    SendMessageW(control(rtf), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void Form2::OnCommand(int id, int code)
@@ -113,10 +112,8 @@ void Form2::Command1_Click()
 // shows what setting the whole text afresh would.
 void Form2::replace(std::size_t from, std::size_t to, std::u16string_view text)
 {
-    const HWND box = control(rtf);
-    CHARRANGE replaced{LONG(from), LONG(to)};
-    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&replaced));
-    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
+    SendMessageW(control(rtf), EM_SETSEL, from, LPARAM(to));
+    SendMessageW(control(rtf), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
 void Form2::cursorToStart()
@@ -134,15 +131,4 @@ void Form2::stopTimer()
 {
     KillTimer(hwnd(), Timer1);
     timerRunning = false;
-}
-
-// The read-only box wants the arrows and leaves Tab, Enter and Escape to the window: left to
-// itself, it closes a window that moves the focus as dialog boxes do on Escape.
-LRESULT CALLBACK Form2::rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_GETDLGCODE)
-        return DLGC_WANTARROWS;
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(box, rtfProc, 0);
-    return DefSubclassProc(box, message, wParam, lParam);
 }

@@ -2,7 +2,6 @@
 
 #include "BaseWindow.h"
 #include "behaviour.h"
-#include "controls.h"
 
 #include <richedit.h>
 
@@ -35,7 +34,6 @@ private:
 
     void startTimer();
     void stopTimer();
-    static LRESULT CALLBACK rtfProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
     // The box keeps each line break as one CR.
     design::Typewriter typewriter{u'\r'};

@@ -5,8 +5,6 @@
 
 #include "controls.h"
 
-#include <algorithm>
-
 // What mingw-w64's headers lack of UI Automation: the live setting of an element, and how
 // screen readers are to say its changes.
 DEFINE_GUID(LiveSetting_Property_GUID, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb);
@@ -15,28 +13,13 @@ constexpr LONG politeLiveSetting = 1;
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices()
 {
     Microsoft::WRL::ComPtr<IAccPropServices> services;
-    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void **>(services.GetAddressOf()));
+    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services);
     return services;
 }
 
-namespace {
-
-bool annotated(const design::Control &design)
+void annotate(IAccPropServices *services, HWND control, const design::Control &design)
 {
-    return design.accessibleName || design.description || design.kind == design::Kind::LiveText;
-}
-
-} // namespace
-
-Annotator::Annotator(std::span<const design::Control> controls)
-    : services(std::ranges::any_of(controls, annotated) ? accPropServices() : nullptr)
-{
-}
-
-void Annotator::annotate(HWND control, const design::Control &design) const
-{
-    if (!services || !annotated(design))
+    if (!services)
         return;
     if (design.accessibleName)
         services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, design.accessibleName);

@@ -6,24 +6,14 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
-// What the design tells screen readers beyond the controls themselves goes as annotations, through
-// the desktop's IAccPropServices; a test may put services of its own in their place, since Wine
-// implements none of their setters.
+// What the design tells screen readers beyond the controls themselves goes as annotations through
+// the desktop's IAccPropServices, for which a test may put its own: Wine implements no setter.
 Microsoft::WRL::ComPtr<IAccPropServices> desktopAccPropServices();
 inline Microsoft::WRL::ComPtr<IAccPropServices> (*accPropServices)() = desktopAccPropServices;
 
-// Hands screen readers what the design says of a window's controls, through one set of services
-// for the whole window, asked for only where the design says something.
-class Annotator
-{
-public:
-    explicit Annotator(std::span<const design::Control> controls);
-    // Names `control` as the design says, where its text changes all the time, and describes it.
-    void annotate(HWND control, const design::Control &design) const;
+// Names `control` as the design says, where its text changes all the time, and describes it,
+// through `services`: one set, asked for once, serves all of a window's controls.
+void annotate(IAccPropServices *services, HWND control, const design::Control &design);
 
-private:
-    Microsoft::WRL::ComPtr<IAccPropServices> services;
-};
-
-// Takes back what an Annotator handed over for the controls of `parent`, as it is destroyed.
+// Takes back what `annotate` handed over for the controls of `parent`, as it is destroyed.
 void clearAnnotations(HWND parent, std::span<const design::Control> controls);

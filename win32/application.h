@@ -12,8 +12,7 @@ inline bool setUpApplication()
            && InitCommonControlsEx(&controls);
 }
 
-// Hands a message to its window, with the keys that move between controls (Tab, the arrows in
-// the option group) handled as in a dialog box.
+// Hands a message to its window, with Tab and the option group's arrows handled as in a dialog box.
 inline void processMessage(MSG &message)
 {
     const HWND window = GetAncestor(message.hwnd, GA_ROOT);

@@ -6,15 +6,13 @@
 #include <richedit.h>
 #include <uxtheme.h>
 
-#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
 
 RECT scaledRect(int x, int y, int width, int height, UINT dpi)
 {
-    const int left = scaled(x, dpi);
-    const int top = scaled(y, dpi);
+    const int left = scaled(x, dpi), top = scaled(y, dpi);
     return {left, top, left + scaled(width, dpi), top + scaled(height, dpi)};
 }
 
@@ -72,9 +70,8 @@ Colours coloursOf(const design::Control &control)
 
 void followDesktopColours(HWND parent, std::span<const design::Control> controls)
 {
-    // A themed push button draws in its theme's colours whatever the desktop's are: under high
-    // contrast it goes unthemed, in the desktop's button colours. A blank theme name matches no
-    // theme; an empty one Wine ignores.
+    // A themed push button keeps its theme's colours whatever the desktop's: under high contrast it
+    // goes unthemed, in the desktop's. A blank theme name matches no theme; an empty one Wine ignores.
     const wchar_t *theme = highContrastOn() ? L" " : nullptr;
     for (const design::Control &control : controls) {
         const HWND child = GetDlgItem(parent, controlId(control.id));
@@ -163,11 +160,10 @@ LRESULT CALLBACK disabledBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(box, message, wParam, lParam);
 }
 
-// How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: its advance, or
-// further where its glyphs reach further as drawn. No metric tells that: Wine's Tahoma at 120
-// dpi draws "Intelligence:" 2 pixels past its advance although its colon reports no overhang.
-// A glyph hangs over the advance by less than the font's height: a caption whose advance leaves
-// that much of `designed` free fits, and is not drawn.
+// How far a caption's ink reaches in `font`, drawn from 0 as a label draws it: past its advance
+// where glyphs overhang, which no metric tells (Wine's Tahoma at 120 dpi draws "Intelligence:" 2
+// pixels past its advance, its colon reporting no overhang). An overhang is less than the font's
+// height: a caption whose advance leaves that much of `designed` free fits, and is not drawn.
 int inkWidth(HFONT font, const wchar_t *caption, int designed)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
@@ -192,8 +188,7 @@ int inkWidth(HFONT font, const wchar_t *caption, int designed)
             if ((pixels[i] & 0xFFFFFF) != 0xFFFFFF)
                 reach = std::max(reach, i % width + 1);
         }
-        SelectObject(dc, oldBitmap);
-        DeleteObject(bitmap);
+        DeleteObject(SelectObject(dc, oldBitmap));
     }
     SelectObject(dc, oldFont);
     DeleteDC(dc);
@@ -218,7 +213,7 @@ RECT placeOf(const design::Window &window, std::span<const design::Control> cont
 void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const Annotator annotator(controls);
+    const Microsoft::WRL::ComPtr<IAccPropServices> services = accPropServices();
     bool groupOpen = false;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const design::Control &control = controls[i];
@@ -245,7 +240,7 @@ void createControls(HWND parent, const design::Window &window, std::span<const d
             SendMessageW(child, EM_LIMITTEXT, WPARAM(length), 0);
         if (control.kind == design::Kind::TextBox && (control.flags & design::Disabled))
             SetWindowSubclass(child, disabledBoxProc, 0, reinterpret_cast<DWORD_PTR>(&control));
-        annotator.annotate(child, control);
+        annotate(services.Get(), child, control);
     }
 }
 
@@ -259,16 +254,4 @@ void layOutControls(HWND parent, const design::Window &window, std::span<const d
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
-}
-
-LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc)
-{
-    const int index = GetDlgCtrlID(control) - firstControlId;
-    if (index < 0 || index >= int(controls.size()) || controls[index].background == design::noColour)
-        return 0;
-    const Colours colours = coloursOf(controls[index]);
-    if (colours.text != design::noColour)
-        SetTextColor(dc, colourRef(colours.text));
-    SetBkColor(dc, colourRef(colours.background));
-    return reinterpret_cast<LRESULT>(dcBrush(dc, colours.background));
 }

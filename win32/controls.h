@@ -7,8 +7,6 @@
 #include <span>
 #include <string>
 
-// What both windows need to build themselves from their design tables at any density.
-
 // A control's id is its row in its table from 100 on, clear of the menu's commands and of the
 // dialog manager's IDOK and IDCANCEL.
 inline constexpr int firstControlId = 100;
@@ -32,22 +30,15 @@ inline bool (*highContrastOn)() = desktopHighContrast;
 
 // The design's colours, or under high contrast the desktop's own pairs, in which the design's
 // black and selection colours vanish. The banner keeps its own.
-struct Colours
-{
-    design::Colour text;
-    design::Colour background;
-};
+struct Colours { design::Colour text, background; };
 Colours coloursOf(const design::Control &control);
 
-// The colours a label, option button, text box or line paints itself with.
-LRESULT controlColours(std::span<const design::Control> controls, HWND control, HDC dc);
 // The common controls keep the desktop's colours until told of a change, which only top-level
 // windows hear of; themed push buttons give way to the desktop's colours under high contrast.
 void followDesktopColours(HWND parent, std::span<const design::Control> controls);
 
 // Creates the child controls of `parent` in table order, which is also the tab order, each at its
-// place and in its font for `dpi`, and hands screen readers what the design says of them. A
-// label grows to its caption's ink where the design leaves it room.
+// place and in its font for `dpi`, and hands screen readers what the design says of them.
 void createControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);
 // Places and sizes every control anew for `dpi` and gives it its font, as createControls does.
 void layOutControls(HWND parent, const design::Window &window, std::span<const design::Control> controls, UINT dpi);

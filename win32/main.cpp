@@ -9,7 +9,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show)
     if (!window.create())
         return 1;
     ShowWindow(window.hwnd(), show);
-    // Until the calculator window is closed.
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
         processMessage(message);
