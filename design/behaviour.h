@@ -58,11 +58,7 @@ inline void x2_Click(Form1Face &form) { aff(form, u"30"); }
 inline void x3_Click(Form1Face &form) { aff(form, u"35"); }
 
 // Which control's click runs which handler.
-struct Click
-{
-    Form1Control control;
-    void (*handler)(Form1Face &);
-};
+struct Click { Form1Control control; void (*handler)(Form1Face &); };
 inline constexpr Click form1Clicks[] = {
         {Form1Control::calcul, calcul_Click}, {Form1Control::x1, x1_Click}, {Form1Control::x2, x2_Click}, {Form1Control::x3, x3_Click}};
 

@@ -162,12 +162,6 @@ inline constexpr Control form2[] = {
     {Command1, "Command1", Kind::Button, L"Quitter", 64, 144, 113, 17, desktopFont, noColour, noColour},
 };
 
-constexpr bool eachOnItsRow(std::span<const Control> table, std::size_t count)
-{
-    return table.size() == count && std::ranges::all_of(table, [&](const Control &c) { return &c == &table[c.id.row]; });
-}
-static_assert(eachOnItsRow(form1, std::size_t(annonce) + 1) && eachOnItsRow(form2, std::size_t(Command1) + 1));
-
 } // namespace tables
 
 inline constexpr std::span<const Control> form1Controls = tables::form1;
@@ -177,24 +171,17 @@ inline constexpr wchar_t menuTitle[] = L"Plus";
 inline constexpr wchar_t aboutItem[] = L"About";
 inline constexpr wchar_t quitItem[] = L"Quitter";
 
-// Which banner artwork a screen of `scale` times the base density shows, and at what size in
-// its own pixels: above the base density the double-size picture, brought to size where it is
-// not already, so that no screen shows the small one blown up and blurred.
-struct BannerArt
-{
-    bool doubleSize;
-    int width, height;
-    bool rescaled; // smoothly, from the artwork's own size
-};
+// Which banner a screen of `scale` times the base density shows, at what size, and whether it is
+// brought to it, smoothly: above 1 the double-size picture, never the small one blown up.
+struct BannerArt { bool doubleSize; int width, height, artWidth, artHeight; bool rescaled; };
 
 constexpr BannerArt bannerArt(double scale)
 {
     const Control &image = form1Controls[std::size_t(Form1Control::Image1)];
-    const bool doubleSize = scale > 1;
-    const int factor = doubleSize ? 2 : 1;
+    const int factor = scale > 1 ? 2 : 1, artWidth = image.width * factor, artHeight = image.height * factor;
     // Half a pixel rounds up, as the desktops round sizes.
     const int width = int(image.width * scale + 0.5), height = int(image.height * scale + 0.5);
-    return {doubleSize, width, height, width != image.width * factor || height != image.height * factor};
+    return {factor == 2, width, height, artWidth, artHeight, width != artWidth || height != artHeight};
 }
 
 // The text box a label names: the one created right after it, if any.

@@ -12,8 +12,23 @@
 #include <QTextEdit>
 #include <QWindow>
 
-#include <algorithm>
 #include <cmath>
+
+// A desktop colour number as the palette role that plays its part.
+QColor qtColour(design::Colour colour, const QPalette &desktop)
+{
+    switch (colour) {
+    case design::desktopBackground: return qtColour(design::desktopBackgroundStandIn, desktop);
+    case design::windowBackground: return desktop.color(QPalette::Base);
+    // No palette role plays the window frame; it is black in every usual scheme.
+    case design::windowFrame: return Qt::black;
+    case design::menuText: return desktop.color(QPalette::WindowText);
+    case design::highlight: return desktop.color(QPalette::Highlight);
+    case design::highlightText: return desktop.color(QPalette::HighlightedText);
+    case design::buttonText: return desktop.color(QPalette::ButtonText);
+    default: return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+    }
+}
 
 namespace {
 
@@ -60,26 +75,6 @@ QWidget *makeWidget(const design::Control &control, QWidget *client)
     }
     return nullptr;
 }
-
-} // namespace
-
-// A desktop colour number as the palette role that plays its part.
-QColor qtColour(design::Colour colour, const QPalette &desktop)
-{
-    switch (colour) {
-    case design::desktopBackground: return qtColour(design::desktopBackgroundStandIn, desktop);
-    case design::windowBackground: return desktop.color(QPalette::Base);
-    // No palette role plays the window frame; it is black in every usual scheme.
-    case design::windowFrame: return Qt::black;
-    case design::menuText: return desktop.color(QPalette::WindowText);
-    case design::highlight: return desktop.color(QPalette::Highlight);
-    case design::highlightText: return desktop.color(QPalette::HighlightedText);
-    case design::buttonText: return desktop.color(QPalette::ButtonText);
-    default: return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-    }
-}
-
-namespace {
 
 // A scroll area, such as a text box, shows its viewport's background rather than its own.
 QPalette::ColorRole backgroundRole(const QWidget *widget)
@@ -167,8 +162,7 @@ Controls buildControls(QWidget *client, const design::Window &window, std::span<
             QFont font;
             font.setFamilies({qtText(control.font.face)});
             font.setPointSizeF(control.font.centipoints / 100.0);
-            if (control.font.bold)
-                font.setBold(true);
+            font.setBold(control.font.bold);
             widget->setFont(font);
         }
         // The banner is named by its caption; a box whose text changes all the time, by a name
@@ -183,11 +177,9 @@ Controls buildControls(QWidget *client, const design::Window &window, std::span<
         controls.append(widget);
     }
     applyColours(client, window, controls, table);
-    // Measuring a caption's ink, or merely its advance, loads the captions' fonts and shapes their
-    // text: done before the window was mapped, that held back its appearing more than anything
-    // else. The first frame needs it; the mapping does not.
-    if (std::ranges::any_of(table, [](const design::Control &control) { return control.kind == design::Kind::Label; }))
-        beforeFirstFrame(client->window(), [window, table, controls] { fitCaptions(window, table, controls); });
+    // Measuring a caption, even its advance, loads its font and shapes it: done before the window
+    // was mapped, that held back its appearing more than anything else. Its first frame needs it.
+    beforeFirstFrame(client->window(), [window, table, controls] { fitCaptions(window, table, controls); });
     return controls;
 }
 

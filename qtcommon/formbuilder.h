@@ -19,9 +19,8 @@ using Controls = QList<QWidget *>;
 QColor qtColour(design::Colour colour, const QPalette &desktop);
 
 // Sizes `client` as the window's client area and makes the controls of `table` on it. Each label
-// is the buddy of the box it names, and grows to its caption's ink where the design leaves it room,
-// once the window has been mapped and before it draws its first frame: until then it reads the
-// table, which must last as long.
+// is the buddy of the box it names and, before the window's first frame, grows to its caption's
+// ink where the design leaves it room: `table` must last until then.
 Controls buildControls(QWidget *client, const design::Window &window, std::span<const design::Control> table);
 // Calls `work` once `window`, a top-level widget not shown yet, is first exposed: just before its
 // first frame, after the window system has mapped it.

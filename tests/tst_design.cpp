@@ -15,6 +15,15 @@
 using namespace Qt::StringLiterals;
 using design::Form1Control;
 
+// The code finds each control by its name: every table holds each control of its window on the
+// row its name gives it, and no other.
+constexpr bool eachOnItsRow(std::span<const design::Control> table, std::size_t count)
+{
+    return table.size() == count && std::ranges::all_of(table, [&](const auto &c) { return &c == &table[c.id.row]; });
+}
+static_assert(eachOnItsRow(design::form1Controls, std::size_t(Form1Control::annonce) + 1)
+              && eachOnItsRow(design::form2Controls, std::size_t(design::Form2Control::Command1) + 1));
+
 class TestDesign : public QObject
 {
     Q_OBJECT

@@ -272,7 +272,4 @@ std::optional<Page> page;
 
 EMSCRIPTEN_BINDINGS(page) { emscripten::function("on", +[](val event) { page->on(event); }); }
 
-int main()
-{
-    page.emplace();
-}
+int main() { page.emplace(); }

@@ -69,9 +69,7 @@ static bool rescale(const BYTE *picture, int width, int height, const design::Ba
 static HBITMAP loadBanner(UINT dpi)
 {
     const design::BannerArt art = design::bannerArt(dpi / 96.0);
-    const design::Control &image = design::form1Controls[std::size_t(design::Form1Control::Image1)];
-    const int factor = art.doubleSize ? 2 : 1;
-    const int width = image.width * factor, height = image.height * factor;
+    const int width = art.artWidth, height = art.artHeight;
     // The artwork's pixels as the resources keep them, decoded already.
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC found = FindResourceW(module, art.doubleSize ? L"BANNER2X" : L"BANNER", RT_RCDATA);
@@ -168,10 +166,9 @@ void Form1::OnCommand(int id, int code)
     // the first one as soon as the window opens): a preset runs only for the chosen option.
     if (source != calcul && IsDlgButtonChecked(hwnd(), id) != BST_CHECKED)
         return;
-    for (const auto &[button, handler] : design::form1Clicks) {
+    for (const auto &[button, handler] : design::form1Clicks)
         if (button == source)
             handler(*this);
-    }
 }
 
 // The button's face is painted in its design colour, which a themed push button would not do.
